@@ -1,0 +1,41 @@
+// The conversation record every NPC carries. The script's lines are kept in
+// memory, so a map full of talking NPCs holds no files open.
+#pragma once
+
+#include "items/Item.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct OptionAction {
+    static constexpr int32_t kGive = 0;
+    static constexpr int32_t kJump = 2;
+    int32_t kind = kJump;
+    int32_t node = 0;      // kJump
+    std::string itemName;  // kGive
+};
+
+struct DialogueOption {
+    std::vector<OptionAction> actions;
+    std::string text;
+};
+
+class Dialogue {
+public:
+    explicit Dialogue(std::vector<ItemRef>& ownerInventory);
+
+    // Reads the script; sets hasDialogue when the file could be read.
+    void open(const std::string& path);
+
+    std::vector<ItemRef>& ownerInventory;
+    std::vector<DialogueOption> options;
+    std::vector<std::string> scriptLines;
+    // Whether the script's last line ended with a line feed (the node rules
+    // treat a last line without one differently).
+    bool lastLineTerminated = false;
+    std::string speech;
+    bool hasDialogue = false;
+    int32_t currentNode = 0;
+    int32_t builtNode = -1;
+};

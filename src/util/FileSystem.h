@@ -1,0 +1,34 @@
+// The one place that touches the disk. Game code builds paths the way the data
+// files and save files store them ("data\items\sword\data.ini"); this layer
+// turns them into native paths and opens, removes and probes files.
+#pragma once
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs {
+
+// "data\maps\town\map.map" -> "data/maps/town/map.map" on this platform.
+std::string nativePath(const std::string& gamePath);
+
+// Reads a whole text file with CR LF pairs folded to LF, so every loader sees
+// the same lines whatever editor wrote the file. False when it can't be read.
+bool openText(const std::string& path, std::istringstream& in);
+
+bool openBinaryRead(const std::string& path, std::ifstream& in);
+// Creates or truncates.
+bool openBinaryWrite(const std::string& path, std::ofstream& out);
+
+bool exists(const std::string& path);
+// Removes a file; a file that isn't there is not an error.
+void removeFile(const std::string& path);
+
+// Decodes an image file (any format SDL_image reads); null on failure.
+SDL_Surface* readImage(const std::string& path);
+TTF_Font* openFont(const std::string& path, int points);
+
+}  // namespace fs
