@@ -33,7 +33,11 @@ bool BinaryReader::readInt(int32_t& out) {
 bool BinaryReader::readText(std::string& out) {
     int32_t length = 0;
     if (!readInt(length)) return false;
-    if (length < 0 || length > left) return fail();
+    return readBytes(length, out);
+}
+
+bool BinaryReader::readBytes(int32_t length, std::string& out) {
+    if (!good || length < 0 || length > left) return fail();
     std::string text(static_cast<size_t>(length), '\0');
     if (length > 0 && !in.read(&text[0], length)) return fail();
     left -= length;
@@ -59,5 +63,9 @@ void BinaryWriter::writeInt(int32_t value) {
 
 void BinaryWriter::writeText(const std::string& text) {
     writeInt(static_cast<int32_t>(text.size()));
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    writeBytes(text);
+}
+
+void BinaryWriter::writeBytes(const std::string& bytes) {
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }

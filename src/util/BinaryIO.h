@@ -17,6 +17,9 @@ public:
     // A text: int32 byte count, then the bytes. Refused when the count is
     // negative or larger than what is left.
     bool readText(std::string& out);
+    // Exactly `length` bytes, for layouts that keep a text's count apart from
+    // its bytes. Refused when negative or larger than what is left.
+    bool readBytes(int32_t length, std::string& out);
     // A record count that must be >= 0 and fit the bytes left, each record
     // taking at least minRecordBytes.
     bool readCount(int32_t& out, int32_t minRecordBytes);
@@ -36,6 +39,8 @@ public:
     explicit BinaryWriter(std::ostream& out) : out(out) {}
     void writeInt(int32_t value);
     void writeText(const std::string& text);
+    // The bytes alone, without their count.
+    void writeBytes(const std::string& bytes);
 
 private:
     std::ostream& out;

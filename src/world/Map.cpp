@@ -1,0 +1,121 @@
+#include "world/Map.h"
+
+#include "characters/Characters.h"
+#include "characters/Corpse.h"
+#include "characters/NPC.h"
+
+#include <algorithm>
+
+Map::~Map() {
+    saveState();
+    visibleCreatures.clear();
+    for (auto& row : grid) {
+        for (Field& field : row) {
+            if (field.occupant != player) delete field.occupant;
+            field.occupant = nullptr;
+        }
+    }
+}
+
+int Map::canEnter(int32_t column, int32_t row) const {
+    if (!contains(column, row)) return kBlocked;
+    const Field& field = fieldAt(column, row);
+    if (blockingCodes.find(field.code) != std::string::npos) return kBlocked;
+    if (field.code == kNeverEnterCode) return kBlocked;
+    if (field.occupant) return kOccupied;
+    if (field.code == kTravelCode) return kTravel;
+    if (field.scenery != kNoScenery) return kBlocked;
+    return kFree;
+}
+
+bool Map::placeCreature(int32_t column, int32_t row, Characters* creature) {
+    if (!creature || !contains(column, row)) return false;
+    Field& field = fieldAt(column, row);
+    if (field.occupant) return false;
+    field.occupant = creature;
+    return true;
+}
+
+NPC* Map::adoptCreature(std::unique_ptr<NPC> creature) {
+    if (!placeCreature(creature->x, creature->y, creature.get())) return nullptr;
+    return creature.release();
+}
+
+void Map::moveCreature(int32_t column, int32_t row, Characters* creature) {
+    if (!creature || !contains(column, row)) return;
+    Field& target = fieldAt(column, row);
+    // Taking a field someone else holds would lose that creature.
+    if (target.occupant && target.occupant != creature) return;
+    if (contains(creature->x, creature->y)) {
+        Field& from = fieldAt(creature->x, creature->y);
+        if (from.occupant == creature) from.occupant = nullptr;
+    }
+    target.occupant = creature;
+}
+
+void Map::killCreature(int32_t column, int32_t row) {
+    if (!contains(column, row)) return;
+    Field& field = fieldAt(column, row);
+    Characters* creature = field.occupant;
+    if (!creature || creature == player) return;
+    const NPC* npc = dynamic_cast<const NPC*>(creature);
+    field.corpses.push_back(
+        std::make_unique<Corpse>(npc ? npc->name : std::string(), npc ? npc->id : std::string(), *creature));
+    field.occupant = nullptr;
+    // The frame's creature queue must not keep a destroyed creature.
+    visibleCreatures.erase(std::remove(visibleCreatures.begin(), visibleCreatures.end(), creature),
+                           visibleCreatures.end());
+    delete creature;
+}
+
+Field* Map::playerField() {
+    if (!player || !contains(player->x, player->y)) return nullptr;
+    return &fieldAt(player->x, player->y);
+}
+
+const Field* Map::playerField() const {
+    if (!player || !contains(player->x, player->y)) return nullptr;
+    return &fieldAt(player->x, player->y);
+}
+
+ItemRef Map::topItem() const {
+    const Field* field = playerField();
+    if (!field || field->items.empty()) return nullptr;
+    return field->items.back();
+}
+
+ItemRef Map::takeTopItem() {
+    Field* field = playerField();
+    if (!field || field->items.empty()) return nullptr;
+    ItemRef item = std::move(field->items.back());
+    field->items.pop_back();
+    return item;
+}
+
+Corpse* Map::topCorpse() const {
+    const Field* field = playerField();
+    if (!field || field->corpses.empty()) return nullptr;
+    return field->corpses.back().get();
+}
+
+void Map::removeTopCorpse() {
+    // Nothing refers to a corpse once it is off the pile, so it goes now.
+    Field* field = playerField();
+    if (field && !field->corpses.empty()) field->corpses.pop_back();
+}
+
+int Map::dragCorpse(int32_t column, int32_t row) {
+    int answer = canEnter(column, row);
+    if (answer == kBlocked || answer == kTravel) return answer;
+    Field* from = playerField();
+    if (!from || from->corpses.empty()) return answer;
+    std::unique_ptr<Corpse> corpse = std::move(from->corpses.back());
+    from->corpses.pop_back();
+    fieldAt(column, row).corpses.push_back(std::move(corpse));
+    return answer;
+}
+
+std::string Map::moveTargetAt(int32_t column, int32_t row) const {
+    if (!contains(column, row)) return std::string();
+    return fieldAt(column, row).moveTarget;
+}

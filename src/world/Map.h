@@ -1,0 +1,130 @@
+// One loaded map: the grid of fields with its creatures, piles, scenery and
+// travel fields, built from "data\maps\<name>\" and, on a later visit, from
+// the map's kept state "data\<name>.tmp".
+#pragma once
+
+#include "util/Image.h"
+#include "world/Field.h"
+
+#include <SDL/SDL.h>
+
+#include <cstdint>
+#include <deque>
+#include <istream>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Characters;
+class Corpse;
+class NPC;
+
+// Answers of Map::canEnter.
+constexpr int kFree = 0;
+constexpr int kBlocked = 1;
+constexpr int kOccupied = 2;
+constexpr int kTravel = -1;
+
+// Pixel size of a field and of a terrain tile.
+constexpr int kFieldSize = 25;
+
+struct SceneryType {
+    std::string name;
+    int32_t width = 0;   // in fields
+    int32_t height = 0;  // in fields
+};
+
+class Map {
+public:
+    // Loads the map directory (or the kept state) and puts the player on the
+    // field of its position. player may be outside the grid: it is then
+    // simply not placed.
+    Map(SDL_Surface* screen, const std::string& name, Characters* player);
+    // Writes the kept state, then frees every creature but the player, the
+    // piles and the images.
+    ~Map();
+    Map(const Map&) = delete;
+    Map& operator=(const Map&) = delete;
+
+    // 0 free, 1 blocked (off the grid too), 2 a creature stands there,
+    // -1 travel field.
+    int canEnter(int32_t column, int32_t row) const;
+    // Moves the creature's grid entry only; the caller updates its x and y.
+    void moveCreature(int32_t column, int32_t row, Characters* creature);
+    // The creature there (never the player) becomes a corpse on top of the
+    // field's pile and is destroyed.
+    void killCreature(int32_t column, int32_t row);
+
+    // The piles under the player.
+    ItemRef topItem() const;
+    ItemRef takeTopItem();
+    Corpse* topCorpse() const;
+    void removeTopCorpse();
+    // Moves the top corpse under the player to (column, row) unless that
+    // field answers 1 or -1; returns the canEnter answer.
+    int dragCorpse(int32_t column, int32_t row);
+
+    std::string moveTargetAt(int32_t column, int32_t row) const;
+
+    // Writes "data\<name>.tmp", replacing any earlier one.
+    void saveState() const;
+
+    bool contains(int32_t column, int32_t row) const {
+        return column >= 0 && row >= 0 && column < cols && row < rows;
+    }
+    // Trusts its coordinates: ask contains first.
+    Field& fieldAt(int32_t column, int32_t row) { return grid[row][column]; }
+    const Field& fieldAt(int32_t column, int32_t row) const { return grid[row][column]; }
+
+    // A grid too large for memory is cut to this many fields.
+    static constexpr int64_t kMaxFields = int64_t(1) << 20;
+    // Tile x offsets must fit an SDL_Rect (int16).
+    static constexpr int32_t kMaxTiles = 32767 / kFieldSize;
+
+    std::string name;
+    SDL_Surface* screen = nullptr;
+    std::vector<std::vector<Field>> grid;  // grid[row][column]
+    // Never below 1: the last tile is the one drawn outside the map, so a
+    // map without a usable count still has that one.
+    int32_t tileCount = 1;
+    std::string tileCodes;
+    std::string blockingCodes;
+    std::string mapPath;
+    std::string fieldsImagePath;
+    std::string sceneryPath;
+    int32_t rows = 0;
+    int32_t cols = 0;
+    int32_t sceneryTypeCount = 0;
+    SurfacePtr fieldsImage;
+    std::vector<SDL_Rect> tileRects;
+    std::vector<SceneryType> sceneryTypes;
+    std::vector<SurfacePtr> sceneryImages;  // one per type, null when missing
+    Characters* player = nullptr;           // never destroyed by the map
+    std::deque<Characters*> visibleCreatures;
+
+private:
+    // Field under the player, or null when the player is off the grid.
+    Field* playerField();
+    const Field* playerField() const;
+    // Makes the creature the occupant of a free field on the grid; false
+    // (nothing changed) otherwise.
+    bool placeCreature(int32_t column, int32_t row, Characters* creature);
+    // On the grid and nobody there.
+    bool canHold(int32_t column, int32_t row) const { return contains(column, row) && !fieldAt(column, row).occupant; }
+    // Puts a new NPC on the field of its position; the map owns it from then
+    // on. Returns it, or null (and it is gone) when that field can't take it.
+    NPC* adoptCreature(std::unique_ptr<NPC> creature);
+
+    // Loading steps, in the order the constructor runs them.
+    void readHeader(std::istream& dataIni);
+    void readTerrain();
+    void readTiles();
+    void placePlayer();
+    void readScenery();
+    void placeSceneryObject(const SceneryType& type, int32_t typeIndex, int32_t column, int32_t row);
+    void readMoves(std::istream& dataIni);
+    void readCreatures(std::istream& dataIni);
+    void readItems(std::istream& dataIni);
+    // The kept state: creatures and items of an earlier visit.
+    void readState(std::istream& in);
+};
