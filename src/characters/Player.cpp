@@ -7,15 +7,8 @@ namespace {
 
 constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max();
 
-// The level-up loop must end even for a level or experience read from a
-// damaged file: a threshold that no longer fits in 32 bits is kept at the
-// largest value, and that value (never a multiple of 250) means "no further
-// level".
-int32_t thresholdAfter(int32_t level) {
-    int64_t next = 250LL * (static_cast<int64_t>(level) + 1) * (static_cast<int64_t>(level) + 2);
-    return next > kInt32Max ? kInt32Max : static_cast<int32_t>(next);
-}
-
+// Points earned past the int32 range (a damaged state file can hold any
+// count) stay at the largest value instead of wrapping.
 void addSaturated(int32_t& counter, int32_t amount) {
     counter = counter > kInt32Max - amount ? kInt32Max : counter + amount;
 }
@@ -38,11 +31,14 @@ Player::~Player() {
 }
 
 void Player::checkLevelUp() {
+    // levelThreshold stays at the largest int32 once a threshold no longer
+    // fits (it is never a multiple of 250 otherwise): there is no level past
+    // it, so the loop ends for any experience or level a file can hold.
     while (exp >= nextLevelExp && nextLevelExp != kInt32Max && level != kInt32Max) {
         addSaturated(attributePoints, 4);
         addSaturated(skillPoints, 4);
         ++level;
-        nextLevelExp = thresholdAfter(level);
+        nextLevelExp = levelThreshold(level);
         recomputeStats();
     }
 }

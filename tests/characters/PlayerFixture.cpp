@@ -1,5 +1,7 @@
 #include "characters/PlayerFixture.h"
 
+#include "support/ItemFiles.h"
+
 Bytes& Bytes::num(int32_t value) {
     uint32_t v = static_cast<uint32_t>(value);
     for (int shift = 0; shift < 32; shift += 8) data.push_back(static_cast<char>((v >> shift) & 0xFF));
@@ -26,10 +28,7 @@ std::array<int32_t*, 22> statisticsOf(Player& p) {
             &p.bowSkill,  &p.crossbowSkill};
 }
 
-void PlayerTest::writeItem(const std::string& id, const std::string& ini) const {
-    world.writeBitmap("data\\items\\" + id + "\\" + id + ".bmp", 25, 25, 10, 20, 30);
-    world.write("data\\items\\" + id + "\\data.ini", ini);
-}
+void PlayerTest::writeItem(const std::string& id, const std::string& ini) const { ::writeItem(world, id, ini); }
 
 void PlayerTest::writeStandardItems() const {
     writeItem("axe", "name=Battle axe\ntype=twohanded\nattack=20\nstrength=2\n");
