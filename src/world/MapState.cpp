@@ -34,6 +34,8 @@ bool readBoundedCount(BinaryReader& in, int32_t recordBytes, int32_t& count) {
 }  // namespace
 
 void Map::saveState() const {
+    // A map without a name (no start map known) has no file of its own.
+    if (name.empty()) return;
     std::ostringstream items;
     std::ostringstream creatures;
     BinaryWriter itemOut(items);
