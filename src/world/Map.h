@@ -66,6 +66,12 @@ public:
 
     std::string moveTargetAt(int32_t column, int32_t row) const;
 
+    // Paints the 34 by 26 fields around the player into the world buffer
+    // (terrain and top items, then scenery and top corpses), appends every
+    // creature in view but the player to visibleCreatures and sets the
+    // player's target.
+    void draw(SDL_Surface* destination);
+
     // Writes "data\<name>.tmp", replacing any earlier one.
     void saveState() const;
 
