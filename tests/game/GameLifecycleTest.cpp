@@ -171,6 +171,10 @@ TEST_F(GameLifecycleTest, NoUsableStartDatIsReportedAndTheGameStillRuns) {
         EXPECT_EQ(game->player->x, 0);
         EXPECT_EQ(game->player->y, 0);
 
+        EXPECT_TRUE(game->frame());
+        EXPECT_TRUE(game->moveRight());
+        EXPECT_TRUE(game->moveRight());
+        EXPECT_EQ(game->player->x, 0);
         game->saveWorkingState();
         EXPECT_EQ(world.read("data\\start.tmp"), "");
         game.reset();
