@@ -38,6 +38,10 @@ public:
     void unequip(const ItemRef& item);
     // Uses the item up; the caller drops its reference afterwards.
     void consume(const ItemRef& item);
+    // Puts an item into the inventory: arrows and bolts join the first stack
+    // of their type already there (the added stack is then dropped), anything
+    // else is appended.
+    void addItem(const ItemRef& item);
 
     // The ten attributes and skills, strength first (index 0..9).
     int32_t& attribute(int index);
@@ -83,6 +87,10 @@ public:
     int32_t hitEffectFrame = 0;
     bool hitEffectActive = false;
     uint8_t hitEffectWound = 0;
+
+private:
+    // What attribute() hands out for an index outside 0..9.
+    int32_t noAttribute = 0;
 };
 
 // Experience needed for the level after `level`: 250 (L + 1)(L + 2).

@@ -1,0 +1,158 @@
+#include "characters/Characters.h"
+
+#include "characters/StatArithmetic.h"
+#include "util/Image.h"
+#include "util/Seam.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+int32_t Characters::*const kAttributes[Item::kAttributeCount] = {
+    &Characters::strength,    &Characters::dexterity,           &Characters::condition,
+    &Characters::intelligence, &Characters::willpower,          &Characters::charisma,
+    &Characters::oneHandedWeaponSkill, &Characters::twoHandedWeaponSkill, &Characters::bowSkill,
+    &Characters::crossbowSkill,
+};
+
+// Held in both hands at once.
+bool heldInBothHands(int32_t type) { return type == kTwoHanded || type == kHealRune || type == kDamageRune; }
+
+}  // namespace
+
+Characters::Characters(int32_t x, int32_t y, const std::string& id)
+    : x(x), y(y), spritePath("data\\characters\\" + id + "\\" + id + ".bmp") {
+    sprite = loadImage(spritePath);
+    writeFrameRects();
+    spriteFrame = &frameRects[0];
+    nextLevelExp = levelThreshold(level);
+    recomputeStats();
+    lastActionTime = seam::ticks();
+}
+
+Characters::~Characters() {
+    if (sprite) SDL_FreeSurface(sprite);
+}
+
+int32_t Characters::getDexterity() { return dexterity; }
+int32_t Characters::getAttack() { return attack; }
+int32_t Characters::getCriticalChance() { return criticalChance; }
+
+int32_t& Characters::attribute(int index) {
+    if (index < 0 || index >= Item::kAttributeCount) return noAttribute;
+    return this->*kAttributes[index];
+}
+
+void Characters::recomputeStats() {
+    const int32_t lostHP = statmath::sub(maxHP, HP);
+    const int32_t lostMP = statmath::sub(maxMP, MP);
+
+    maxHP = statmath::product(20, condition);
+    maxMP = statmath::product(16, willpower);
+    attack = strength;
+    magicAttack = intelligence;
+    criticalChance = 0;
+
+    // A weapon adds its attack and critical chance, then the skill bonus is
+    // taken on everything accumulated so far.
+    auto wield = [this](const Item& weapon, int32_t skill) {
+        attack = statmath::add(attack, weapon.attack);
+        criticalChance = statmath::add(criticalChance, weapon.criticalChance);
+        attack = statmath::add(attack, statmath::quotient(statmath::product(skill, attack), 100));
+    };
+    if (leftHand) {
+        switch (leftHand->type) {
+            case kOneHanded: wield(*leftHand, oneHandedWeaponSkill); break;
+            case kTwoHanded: wield(*leftHand, twoHandedWeaponSkill); break;
+            case kBow: wield(*leftHand, bowSkill); break;
+            case kCrossbow: wield(*leftHand, crossbowSkill); break;
+            case kHealRune:
+            case kDamageRune: magicAttack = statmath::add(magicAttack, leftHand->magicAttack); break;
+            default: break;
+        }
+    }
+    // Two-handed weapons and runes were counted through the left hand.
+    if (rightHand) {
+        switch (rightHand->type) {
+            case kOneHanded: wield(*rightHand, oneHandedWeaponSkill); break;
+            case kBow: wield(*rightHand, bowSkill); break;
+            case kCrossbow: wield(*rightHand, crossbowSkill); break;
+            default: break;
+        }
+    }
+
+    defense = statmath::quotient(condition, 10);
+    magicDefense = statmath::quotient(willpower, 10);
+    for (const ItemRef* worn : {&armor, &helmet, &boots, &necklace, &ring1, &ring2}) {
+        if (!*worn) continue;
+        const Item& item = **worn;
+        defense = statmath::add(defense, item.defense);
+        maxHP = statmath::add(maxHP, item.maxHP);
+        maxMP = statmath::add(maxMP, item.maxMP);
+        magicDefense = statmath::add(magicDefense, item.magicDefense);
+        magicAttack = statmath::add(magicAttack, item.magicAttack);
+    }
+
+    // Keep what was lost, but recomputing never kills.
+    HP = statmath::sub(maxHP, lostHP);
+    if (HP < 1) HP = 1;
+    MP = statmath::sub(maxMP, lostMP);
+    if (MP < 0) MP = 0;
+}
+
+void Characters::equip(const ItemRef& item) {
+    if (!item) return;
+    if (heldInBothHands(item->type)) {
+        if (leftHand == item) rightHand = item;
+        if (rightHand == item) leftHand = item;
+    }
+    for (int i = 0; i < Item::kAttributeCount; ++i) attribute(i) = statmath::add(attribute(i), item->attributeBonus(i));
+    recomputeStats();
+}
+
+void Characters::unequip(const ItemRef& item) {
+    if (!item) return;
+    if (item->type == kBow || item->type == kCrossbow) {
+        // The ammunition leaves with its weapon.
+        ItemRef left = std::move(leftHand);
+        ItemRef right = std::move(rightHand);
+        if (left) inventory.push_back(left);
+        if (right && right != left) inventory.push_back(right);
+    } else if (heldInBothHands(item->type)) {
+        leftHand.reset();
+        rightHand.reset();
+    }
+    for (int i = 0; i < Item::kAttributeCount; ++i) attribute(i) = statmath::sub(attribute(i), item->attributeBonus(i));
+    recomputeStats();
+}
+
+void Characters::consume(const ItemRef& item) {
+    if (!item) return;
+    HP = statmath::add(HP, item->HP);
+    if (HP > maxHP) HP = maxHP;
+    MP = statmath::add(MP, item->MP);
+    if (MP > maxMP) MP = maxMP;
+    for (int i = 0; i < Item::kAttributeCount; ++i) attribute(i) = statmath::add(attribute(i), item->attributeBonus(i));
+    recomputeStats();
+}
+
+void Characters::addItem(const ItemRef& item) {
+    if (!item) return;
+    if (item->type == kArrow || item->type == kCrossbowBolt) {
+        for (const ItemRef& stack : inventory) {
+            if (!stack || stack->type != item->type) continue;
+            if (stack != item) stack->amount += item->amount;  // a stack already carried is not counted twice
+            return;
+        }
+    }
+    inventory.push_back(item);
+}
+
+int32_t levelThreshold(int32_t level) {
+    const int64_t factor = (static_cast<int64_t>(level) + 1) * (static_cast<int64_t>(level) + 2);
+    // Beyond any reachable experience: stay at the largest value instead of wrapping negative.
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    if (factor > kMax / 250) return kMax;
+    return static_cast<int32_t>(250 * factor);
+}
