@@ -2,20 +2,6 @@
 
 #include <limits>
 
-TEST_F(PlayerTest, NoStateFileGivesAFreshPlayerWhereTheGamePutIt) {
-    Player p(17, 9, "Gracz");
-    EXPECT_EQ(p.x, 17);
-    EXPECT_EQ(p.y, 9);
-    EXPECT_EQ(p.level, 0);
-    EXPECT_EQ(p.nextLevelExp, 500);
-    EXPECT_EQ(p.HP, 100);
-    EXPECT_EQ(p.maxHP, 100);
-    EXPECT_EQ(p.MP, 80);
-    EXPECT_EQ(p.attributePoints + p.skillPoints, 0);
-    EXPECT_TRUE(p.inventory.empty() && p.quests.empty() && p.doneQuests.empty());
-    for (const ItemRef& slot : p.quickSlots) EXPECT_FALSE(slot);
-}
-
 TEST_F(PlayerTest, CheckLevelUpRaisesAsManyLevelsAsTheExperienceAllows) {
     Player p(0, 0, "Gracz");
     p.checkLevelUp();

@@ -42,7 +42,7 @@ protected:
         p->inventory.push_back(makeItem("bow"));
         p->helmet = makeItem("helmet");
         p->leftHand = makeItem("axe");
-        p->rightHand = p->leftHand;
+        p->equip(p->leftHand);  // takes the right hand too
         std::array<int32_t*, 22> stats = statisticsOf(*p);
         for (int i = 0; i < 22; ++i) *stats[i] = 1001 + i;
         return p;
@@ -73,7 +73,7 @@ TEST_F(PlayerStateTest, FreshPlayerIsExactly188Bytes) {
         EXPECT_EQ(p.MP, 80);
         EXPECT_TRUE(p.quests.empty());
         EXPECT_EQ(p.target, nullptr);
-        EXPECT_FALSE(world.exists("data\\player.tmp"));  // nothing was read, nothing written yet
+        EXPECT_FALSE(world.exists("data\\player.tmp"));
     }
     Bytes expected;
     expected.num(3).num(4).num(0).num(0).num(0).num(0).texts(10).num(0).texts(3).num(-2).num(-2).texts(3);
