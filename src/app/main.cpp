@@ -1,1 +1,6 @@
-int main() { return 0; }
+#include "app/StartUp.h"
+
+int main() {
+    if (!startUp()) return 1;
+    return runTopLevel();
+}

@@ -57,8 +57,8 @@ void TempWorld::writeBitmap(const std::string& path, int w, int h, uint8_t r, ui
     SDL_FreeSurface(s);
 }
 
-void TempWorld::copyShippedData() const {
-    stdfs::copy(stdfs::path(RPG_SOURCE_DIR) / "data", stdfs::path(dir) / "data",
+void TempWorld::copyShippedData(const std::string& below) const {
+    stdfs::copy(stdfs::path(RPG_SOURCE_DIR) / "data" / below, stdfs::path(dir) / "data" / below,
                 stdfs::copy_options::recursive | stdfs::copy_options::overwrite_existing);
 }
 

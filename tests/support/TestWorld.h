@@ -23,8 +23,9 @@ public:
     bool exists(const std::string& path) const;
     // A bitmap of one colour, w by h.
     void writeBitmap(const std::string& path, int w, int h, uint8_t r, uint8_t g, uint8_t b) const;
-    // Copies the shipped data/ folder of the source tree into this one.
-    void copyShippedData() const;
+    // Copies the shipped data/ folder of the source tree (or one file or
+    // folder below it, e.g. "comic.ttf") into this one.
+    void copyShippedData(const std::string& below = "") const;
 
     const std::string& root() const { return dir; }
 

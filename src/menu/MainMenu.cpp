@@ -1,0 +1,130 @@
+#include "menu/MainMenu.h"
+
+#include "app/FullScreen.h"
+#include "game/WorkingFiles.h"
+#include "util/DataLine.h"
+#include "menu/SaveList.h"
+#include "util/FileSystem.h"
+#include "util/Log.h"
+
+#include <string>
+
+namespace {
+
+enum Button { kResumeButton, kNewGameButton, kSaveButton, kLoadButton, kQuitButton };
+
+// Reads up to `count` layout lines; a missing line leaves its button empty.
+void readButtons(std::istream& in, MenuButton* buttons, int count) {
+    std::string line;
+    for (int i = 0; i < count; ++i) {
+        if (!dataline::readLine(in, line)) return;
+        readMenuButton(line, buttons[i]);
+    }
+}
+
+}  // namespace
+
+MainMenu::MainMenu(SDL_Event* event, SDL_Surface* screen, uint8_t* fullScreenFlag, Game** currentGame)
+    : currentGame(currentGame), event(event), screen(screen), fullScreenFlag(fullScreenFlag) {
+    background.reset(loadImage("data\\menu\\menubk.bmp"));
+    std::istringstream menuFile;
+    if (fs::openText("data\\menu\\menu.dat", menuFile)) readButtons(menuFile, buttons, 5);
+
+    saveScreenBackground.reset(loadImage("data\\menu\\loadsavebk.bmp"));
+    arrows.reset(loadImage("data\\menu\\arrows.bmp"));
+
+    std::istringstream listFile;
+    if (fs::openText("data\\menu\\slmenu.dat", listFile)) {
+        std::string line;
+        if (dataline::readLine(listFile, line)) {
+            std::istringstream in(line);
+            int32_t x = 0, y = 0, w = 0, h = 0;
+            std::string name;
+            if (in >> x >> y >> w >> h >> name) {
+                listX = x;
+                listY = y;
+                listWidth = w;
+                listHeight = h;
+                listImage.reset(loadImage("data\\menu\\" + name + ".bmp"));
+            }
+            readButtons(listFile, listButtons, 4);
+        }
+    }
+
+    font = fs::openFont("data\\comic.ttf", 16);
+    if (!font) logging::failure(logging::kLoadingFile, "data\\comic.ttf");
+    readSaveList(*this);
+}
+
+MainMenu::~MainMenu() {
+    if (font) TTF_CloseFont(font);
+}
+
+bool MainMenu::shown(int index, bool inGame) const {
+    return inGame || (index != kResumeButton && index != kSaveButton);
+}
+
+int MainMenu::buttonAt(int pointerX, int pointerY, bool inGame) const {
+    for (int i = 0; i < 5; ++i)
+        if (shown(i, inGame) && buttons[i].contains(pointerX, pointerY)) return i;
+    return -1;
+}
+
+void MainMenu::draw(bool inGame) {
+    SDL_BlitSurface(background.get(), nullptr, screen, nullptr);
+    for (int i = 0; i < 5; ++i) {
+        if (!shown(i, inGame)) continue;
+        int frame = i == pressedButton ? 2 : i == hoveredButton ? 1 : 0;
+        buttons[i].draw(screen, frame);
+    }
+}
+
+int32_t MainMenu::run(bool inGame) {
+    bool leaving = false;
+    while (!leaving) {
+        draw(inGame);
+        bool polled = SDL_PollEvent(event) == 1;
+        if (polled) {
+            switch (event->type) {
+                case SDL_KEYDOWN:
+                    if (event->key.keysym.sym == SDLK_ESCAPE) leaving = true;
+                    if (event->key.keysym.sym == SDLK_F12) screen = toggleFullScreen(*fullScreenFlag);
+                    break;
+                case SDL_MOUSEMOTION:
+                    hoveredButton = buttonAt(event->motion.x, event->motion.y, inGame);
+                    break;
+                case SDL_MOUSEBUTTONDOWN:
+                case SDL_MOUSEBUTTONUP: {
+                    int under = buttonAt(event->button.x, event->button.y, inGame);
+                    hoveredButton = under;
+                    if (event->button.button != SDL_BUTTON_LEFT) break;
+                    if (event->type == SDL_MOUSEBUTTONDOWN) {
+                        if (under >= 0) pressedButton = under;
+                        break;
+                    }
+                    pressedButton = -1;
+                    switch (under) {
+                        case kResumeButton: return kResume;
+                        case kNewGameButton: removeWorkingFiles(); return kNewGame;
+                        case kSaveButton:
+                        case kLoadButton: {
+                            int32_t answer = runSaveScreen(under == kSaveButton);
+                            if (answer == 4) return kQuit;
+                            if (answer == 3) return kLoaded;
+                            break;
+                        }
+                        case kQuitButton: return kQuit;
+                        default: break;
+                    }
+                    break;
+                }
+                case SDL_QUIT: return kQuit;
+                default: break;
+            }
+        }
+        SDL_Flip(screen);
+        // Nothing to do: don't spin a core at full speed while the menu waits.
+        if (!polled) SDL_Delay(5);
+    }
+    return inGame ? kResume : kQuit;
+}

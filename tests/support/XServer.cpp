@@ -1,0 +1,102 @@
+#include "support/XServer.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <signal.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+std::string capture(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return out;
+    char buffer[256];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    pclose(pipe);
+    return out;
+}
+
+}  // namespace
+
+XServer::XServer() {
+    int number = 70 + static_cast<int>(getpid() % 200);
+    name = ":" + std::to_string(number);
+    pid = fork();
+    if (pid == 0) {
+        int devnull = open("/dev/null", O_WRONLY);
+        dup2(devnull, 1);
+        dup2(devnull, 2);
+        execlp("Xvfb", "Xvfb", name.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", (char*)nullptr);
+        _exit(127);
+    }
+    for (int i = 0; i < 100 && pid > 0; ++i) {
+        if (std::system(("xdpyinfo -display " + name + " >/dev/null 2>&1").c_str()) == 0) {
+            up = true;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+}
+
+XServer::~XServer() {
+    if (pid > 0) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
+std::string runOn(const XServer& x, const std::string& command) {
+    return capture("DISPLAY=" + x.display() + " " + command + " 2>/dev/null");
+}
+
+GameProcess::GameProcess(const XServer& x, const std::string& workDir) {
+    outPath = workDir + "/stdout.txt";
+    pid = fork();
+    if (pid == 0) {
+        if (chdir(workDir.c_str()) != 0) _exit(126);
+        int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int devnull = open("/dev/null", O_WRONLY);
+        dup2(out, 1);
+        dup2(devnull, 2);
+        setenv("DISPLAY", x.display().c_str(), 1);
+        unsetenv("SDL_VIDEODRIVER");
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        // In the sanitizer build, SDL's and X11's own allocations are not ours to report.
+        setenv("LSAN_OPTIONS", "suppressions=" RPG_SOURCE_DIR "/tests/lsan.supp:print_suppressions=0", 0);
+        execl(RPG_BINARY, RPG_BINARY, (char*)nullptr);
+        _exit(127);
+    }
+}
+
+GameProcess::~GameProcess() {
+    if (pid > 0 && waitExit(0) == -1) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
+int GameProcess::waitExit(int seconds) {
+    if (pid <= 0) return -1;
+    for (int i = 0; i <= seconds * 10; ++i) {
+        int status = 0;
+        pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            pid = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        if (seconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return -1;
+}
+
+std::string GameProcess::output() const {
+    std::ifstream in(outPath);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}

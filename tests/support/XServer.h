@@ -1,0 +1,36 @@
+// A private Xvfb display and the real game binary running on it, for the
+// tests that drive the game through a real X server with xdotool.
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+class XServer {
+public:
+    XServer();
+    ~XServer();
+    bool ready() const { return pid > 0 && up; }
+    const std::string& display() const { return name; }
+
+private:
+    pid_t pid = -1;
+    bool up = false;
+    std::string name;
+};
+
+// Runs a shell command with DISPLAY set; returns its standard output.
+std::string runOn(const XServer& x, const std::string& command);
+
+class GameProcess {
+public:
+    // Starts the rpg binary in `workDir` on the display; stdout goes to a file.
+    GameProcess(const XServer& x, const std::string& workDir);
+    ~GameProcess();
+    // Waits up to `seconds` for the process to end; -1 if it is still running.
+    int waitExit(int seconds);
+    std::string output() const;
+
+private:
+    pid_t pid = -1;
+    std::string outPath;
+};
