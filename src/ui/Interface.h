@@ -8,8 +8,12 @@
 #include "characters/NPC.h"
 #include "characters/Player.h"
 #include "items/Item.h"
+#include "util/Image.h"
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+
+#include <string>
 
 class Interface {
 public:
@@ -31,13 +35,117 @@ public:
     SDL_Surface* screen;
     Player* player;
     NPC* target = nullptr;
+
+    // All three null when "data\comic.ttf" can't be opened: then no text is drawn.
+    TTF_Font* smallFont = nullptr;   // owned
+    TTF_Font* mediumFont = nullptr;  // owned
+    TTF_Font* largeFont = nullptr;   // owned
+    SDL_Color textColour = {255, 255, 0, 0};
+    SDL_Color highlightColour = {0, 200, 200, 0};
+    SDL_Color amountColour = {255, 255, 255, 0};
+
+    SurfacePtr plusImage;
+    SDL_Rect plusReleasedRect = {0, 0, 9, 9};
+    SDL_Rect plusPressedRect = {0, 10, 9, 9};
+    // 0-5 attributes, 6-9 skills, -1 none.
+    int pressedPlus = -1;
+
+    SurfacePtr emptyStripes;
+    SurfacePtr fullStripes;
+    SurfacePtr npcPanel;
+    SurfacePtr quickSlotFrame;
+    SurfacePtr npcStripes;
+    SurfacePtr attackIcon;
+    SurfacePtr searchIcon;
+    SurfacePtr tradeIcon;  // loaded, but there is no trade action
+    SurfacePtr talkIcon;
+    SurfacePtr pickUpIcon;
+    SurfacePtr statsPanel;
+    SurfacePtr equipmentPanel;
+    SurfacePtr inventoryPanel;
+    SurfacePtr pointsPanel;
+    SurfacePtr searchWindow;
+    SurfacePtr searchButtons;
+    SurfacePtr textPanel;
+    SurfacePtr questPanel;
+
+    // The widths of the two full rectangles are set before each blit.
+    SDL_Rect fullHPRect = {0, 0, 196, 16};
+    SDL_Rect fullMPRect = {0, 18, 196, 16};
+    SDL_Rect emptyHPRect = {0, 0, 200, 20};
+    SDL_Rect emptyMPRect = {0, 20, 200, 20};
+    SDL_Rect npcHPRect = {0, 0, 60, 4};
+    SDL_Rect npcMPRect = {0, 5, 60, 4};
+    // Pressed images of the search window buttons: remove, take all, push
+    // up, down, left, right.
+    SDL_Rect searchButtonRects[6] = {{0, 0, 56, 13},  {0, 14, 56, 30}, {0, 44, 15, 14},
+                                     {15, 44, 15, 14}, {0, 58, 14, 15}, {14, 58, 14, 15}};
+    int playerBarWidth = 198;
+    int npcStripeWidth = 60;
+
     int pointerX = 0;
     int pointerY = 0;
+
+    // Drag state: the dragged item stays in its source until a drop moves it.
+    ItemRef draggedItem;
+    int grabX = 0;
+    int grabY = 0;
+    int inventorySource = -1;
+    int gridColumn = -1;
+    int gridRow = -1;
+    int equipmentSource = 0;  // 1-8, 0 none
+    int quickSlotSide = 0;    // 1 left, 2 right, 0 none
+    int quickSlotIndex = -1;
+    int searchSource = -1;
+    int searchCellColumn = -1;
+    int searchCellRow = -1;
+
+    int searchScrollRow = 0;
+    bool searchUpArrow = false;
+    bool searchDownArrow = false;
+    int pressedSearchButton = -1;
+
+    int inventoryScrollRow = 0;
+    bool inventoryUpArrow = false;
+    bool inventoryDownArrow = false;
+
+    SurfacePtr arrows;
+    SDL_Rect upArrowRect = {0, 0, 18, 10};
+    SDL_Rect downArrowRect = {0, 11, 18, 10};
+
     bool questLogShown = false;
     bool statsShown = false;
     bool inventoryShown = false;
     bool searchShown = false;
     bool dialogueShown = false;
-    // The remaining members (fonts, images, rectangles, drag and scroll
-    // state) are added by the implementation.
+
+    bool questLogUpArrow = false;
+    bool questLogDownArrow = false;
+    bool descriptionUpArrow = false;
+    bool descriptionDownArrow = false;
+    bool dialogueUpArrow = false;
+    bool dialogueDownArrow = false;
+    int dialoguePartner = -1;  // serial of the NPC the dialogue panel is bound to
+    int dialogueScroll = 0;
+    int questLogScroll = 0;
+    int descriptionScroll = 0;
+    int selectedQuestRow = -1;
+
+private:
+    void loadResources();
+    void closeFonts();
+    // What every left release ends with: nothing is dragged or pressed.
+    void endDrag();
+    void drawBottomBar();
+    void drawStats();
+    void drawNpcPanel(const ItemRef& item, Corpse* corpse);
+    // Plus buttons of the statistics panel: index 0-9 of the one at (x, y), or -1.
+    int plusAt(int x, int y) const;
+    void pressPlus(int x, int y);
+    void releasePlus(int x, int y);
+
+    // Null images draw nothing; `source` null means the whole image.
+    void blit(SDL_Surface* image, const SDL_Rect* source, int x, int y);
+    // Empty texts and a missing font draw nothing.
+    void drawText(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y);
 };
