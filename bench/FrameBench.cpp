@@ -1,0 +1,100 @@
+// One frame of a busy view under the dummy SDL video driver: the whole 34 by
+// 26 view on the map, 50 creatures in view, item and corpse piles, scenery,
+// the creature panel and the statistics panel open.
+#include "characters/Corpse.h"
+#include "characters/Player.h"
+#include "game/Game.h"
+#include "support/TestWorld.h"
+#include "ui/Interface.h"
+#include "world/Map.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kColumns = 60;
+constexpr int kRows = 50;
+// The player's field; the view covers columns 14 to 47 and rows 13 to 38.
+constexpr int kPlayerColumn = 30;
+constexpr int kPlayerRow = 25;
+
+void writeWorld(const TempWorld& world) {
+    world.copyShippedData();
+    for (int k = 0; k < 4; ++k) {
+        const std::string id = "item" + std::to_string(k);
+        world.write("data\\items\\" + id + "\\data.ini", "name=Thing " + std::to_string(k) + "\ntype=onehanded\n");
+        world.writeBitmap("data\\items\\" + id + "\\" + id + ".bmp", 25, 25, 200, 40 * k, 0);
+    }
+    for (const std::string id : {"wolf", "Gracz"}) {
+        world.writeBitmap("data\\characters\\" + id + "\\" + id + ".bmp", 103, 81, 120, 90, 60);
+        world.writeBitmap("data\\characters\\" + id + "\\dead.bmp", 25, 25, 90, 0, 0);
+    }
+    world.write("data\\characters\\wolf\\data.ini", "name=Wolf\nagression=0\n");
+
+    // 80 creatures spread over the view (30 die for the corpse piles), items
+    // in piles of two on every third field of the view.
+    std::string npcs;
+    for (int i = 0; i < 80; ++i) {
+        const int column = 14 + (i * 7) % 34;
+        const int row = 13 + (i * 5) % 26;
+        if (column == kPlayerColumn && row == kPlayerRow) continue;
+        npcs += std::to_string(column) + ":" + std::to_string(row) + "|wolf\n";
+    }
+    npcs += std::to_string(kPlayerColumn) + ":" + std::to_string(kPlayerRow + 1) + "|wolf\n";
+    std::string items;
+    for (int row = 13; row <= 38; ++row)
+        for (int column = 14 + row % 3; column <= 47; column += 3)
+            for (int k = 0; k < 2; ++k)
+                items += std::to_string(column) + ":" + std::to_string(row) + "|item" + std::to_string((row + k) % 4) + "\n";
+    items += std::to_string(kPlayerColumn) + ":" + std::to_string(kPlayerRow) + "|item1\n";
+    world.write("data\\maps\\busy\\data.ini",
+                "tiles=4\n\"g.r\"\n\"r\"\n[moves]\n[npc]\n" + npcs + "[items]\n" + items);
+
+    std::string terrain;
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) terrain += "g.r"[(r * 31 + c * 17) % 3];
+        terrain += "\n";
+    }
+    world.write("data\\maps\\busy\\map.map", terrain);
+    world.writeBitmap("data\\maps\\busy\\fields.bmp", 100, 25, 40, 140, 40);
+    world.write("data\\maps\\busy\\scenery.dat", "[tree] 1 2\n16:14\n20:30\n40:20\n45:36\n");
+    world.writeBitmap("data\\maps\\busy\\tree.bmp", 25, 50, 0, 90, 0);
+    world.write("data\\maps\\start.dat", "busy " + std::to_string(kPlayerColumn) + " " + std::to_string(kPlayerRow));
+}
+
+// Kills the creatures beyond the first 50 of the view so their corpses lie
+// about, and puts one corpse under the player.
+void leaveCorpses(Map& map) {
+    int seen = 0;
+    for (int row = 13; row <= 38; ++row)
+        for (int column = 14; column <= 47; ++column) {
+            Characters* creature = map.fieldAt(column, row).occupant;
+            if (!creature || creature == map.player) continue;
+            if (++seen > 50) map.killCreature(column, row);
+        }
+    Characters* any = map.fieldAt(kPlayerColumn, kPlayerRow + 1).occupant;
+    map.fieldAt(kPlayerColumn, kPlayerRow).corpses.push_back(std::make_unique<Corpse>("Wolf", "wolf", *any));
+}
+
+void BM_BusyFrame(benchmark::State& state) {
+    SdlSession sdl;
+    TempWorld world;
+    writeWorld(world);
+    {
+        Game game(sdl.screen);
+        leaveCorpses(*game.map);
+        game.interface->statsShown = true;
+        game.player->attributePoints = 2;
+        game.player->skillPoints = 1;
+        game.map->draw(game.worldBuffer.get());
+        state.counters["creatures"] = static_cast<double>(game.map->visibleCreatures.size());
+        game.map->visibleCreatures.clear();
+        for (auto _ : state) benchmark::DoNotOptimize(game.frame());
+    }
+}
+BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
