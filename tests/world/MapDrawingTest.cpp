@@ -169,20 +169,12 @@ TEST_F(MapDrawingTest, TargetIsTheCreatureInFrontOfThePlayer) {
     player->direction = 7;  // no facing: the target stays as it was
     map->draw(buffer);
     EXPECT_EQ(player->target, map->fieldAt(21, 15).occupant);
-}
 
-TEST_F(MapDrawingTest, FacingOffTheMapGivesNoTarget) {
-    MapFiles files = grass(3, 3);
-    files.npcs = {"1:0|right"};
-    auto map = load(files, 0, 0);
-    player->direction = 4;
-    map->draw(buffer);
-    ASSERT_NE(player->target, nullptr);
+    // Facing off the map: no target.
+    map->visibleCreatures.clear();
+    map->moveCreature(20, 0, player.get());
+    player->y = 0;
     player->direction = 1;
-    map->draw(buffer);
-    EXPECT_EQ(player->target, nullptr);
-    player->target = map->fieldAt(1, 0).occupant;
-    player->direction = 3;
     map->draw(buffer);
     EXPECT_EQ(player->target, nullptr);
 }
