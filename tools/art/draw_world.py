@@ -14,6 +14,7 @@ import world_cast as cast  # noqa: E402
 import world_forest  # noqa: E402
 import world_goods as goods  # noqa: E402
 import world_items  # noqa: E402
+import world_missiles  # noqa: E402
 import world_village  # noqa: E402
 from world_common import save_bmp  # noqa: E402
 
@@ -41,7 +42,7 @@ def items(root):
         save_bmp(world_items.item_picture(iid), os.path.join(folder, iid + ".bmp"))
         write_text(os.path.join(folder, "data.ini"), "\n".join(lines) + "\n")
     for name in goods.MISSILES:
-        save_bmp(world_items.missile_strip(name), os.path.join(root, "data", "missiles", name + ".bmp"))
+        save_bmp(world_missiles.missile_strip(name), os.path.join(root, "data", "missiles", name + ".bmp"))
 
 
 def maps(root):

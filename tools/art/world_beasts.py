@@ -15,49 +15,57 @@ def _wolf_legs(img, xs, top, bottom, lifted):
         rect(img, x, bottom - up + 1, x + 2, bottom - up + 1, shade(DARK_FUR, 0.8))
 
 
+def _ear(img, x, y, width, inner=True):
+    """A pointed ear, tip at (x + width // 2, y)."""
+    for k in range(width // 2 + 1):
+        rect(img, x + width // 2 - k, y + k, x + width // 2 + k, y + k, DARK_FUR)
+    if inner:
+        put(img, x + width // 2, y + width // 2, (196, 150, 150))
+
+
 def _wolf_side(img, walk):
     # legs: far hind, near hind, far fore, near fore
-    xs = [7, 4, 12, 16] if walk else [5, 7, 13, 15]
+    xs = [7, 4, 13, 17] if walk else [5, 7, 14, 16]
     _wolf_legs(img, xs, 29, 37, (1, 2) if walk else ())
-    # tail, body, neck
-    line(img, 5, 24, 1, 28, DARK_FUR)
-    line(img, 5, 25, 2, 29, FUR)
-    put(img, 1, 29, BELLY)
-    ellipse(img, 11, 26, 7.5, 4.5, FUR, light=shade(FUR, 1.2))
-    rect(img, 6, 22, 15, 23, DARK_FUR)  # darker back
-    rect(img, 8, 29, 15, 30, BELLY)
-    ellipse(img, 17.5, 23, 3.5, 4, FUR)  # neck ruff
-    # head
-    rect(img, 17, 18, 21, 23, FUR)
-    rect(img, 21, 20, 24, 23, FUR)  # snout
-    rect(img, 21, 23, 24, 23, BELLY)
-    put(img, 24, 20, (30, 26, 30))  # nose
-    put(img, 20, 20, (240, 200, 60))  # eye
-    rect(img, 17, 15, 18, 17, DARK_FUR)  # ears
-    put(img, 19, 16, DARK_FUR)
-    rect(img, 17, 18, 21, 18, shade(FUR, 1.2))
+    for k in range(7):  # bushy tail, light tip
+        x, y = 5 - k * 4 // 6, 24 + k
+        rect(img, x - 1, y, x + 1, y, FUR if k < 5 else BELLY)
+    ellipse(img, 11, 27, 7, 4.5, FUR, light=shade(FUR, 1.2))
+    rect(img, 6, 23, 15, 23, DARK_FUR)  # darker back
+    rect(img, 8, 30, 15, 30, BELLY)
+    ellipse(img, 17, 25, 3.5, 4.5, FUR)  # chest and neck
+    rect(img, 17, 26, 19, 29, BELLY)
+    rect(img, 15, 18, 19, 23, FUR)  # head
+    rect(img, 15, 18, 19, 18, shade(FUR, 1.2))
+    rect(img, 20, 20, 22, 21, FUR)  # long snout
+    rect(img, 20, 22, 21, 23, BELLY)
+    put(img, 23, 20, (30, 26, 30))  # nose
+    put(img, 18, 20, (240, 200, 60))  # eye
+    _ear(img, 14, 14, 4)
 
 
 def _wolf_front(img, walk):
-    _wolf_legs(img, [8, 15], 30, 37, (0,) if walk else ())
-    ellipse(img, 12.5, 28, 6, 5, FUR, light=shade(FUR, 1.2), dark=DARK_FUR)
-    rect(img, 10, 27, 15, 32, BELLY)
-    rect(img, 8, 18, 16, 25, FUR)  # head
-    rect(img, 8, 18, 16, 18, shade(FUR, 1.2))
-    rect(img, 7, 14, 9, 17, DARK_FUR)  # ears
-    rect(img, 15, 14, 17, 17, DARK_FUR)
-    put(img, 8, 15, (200, 150, 150))
-    put(img, 16, 15, (200, 150, 150))
-    rect(img, 10, 23, 14, 27, BELLY)  # muzzle
-    rect(img, 11, 23, 13, 24, (30, 26, 30))
-    put(img, 10, 21, (240, 200, 60))
-    put(img, 14, 21, (240, 200, 60))
+    _wolf_legs(img, [8, 15], 31, 37, (0,) if walk else ())
+    ellipse(img, 12.5, 29, 6, 5, FUR, light=shade(FUR, 1.2), dark=DARK_FUR)
+    rect(img, 10, 27, 15, 33, BELLY)  # chest
+    _ear(img, 6, 13, 5)
+    _ear(img, 14, 13, 5)
+    rect(img, 7, 17, 17, 24, FUR)  # head with a ruff at the cheeks
+    rect(img, 7, 17, 17, 17, shade(FUR, 1.2))
+    rect(img, 6, 21, 6, 25, FUR)
+    rect(img, 18, 21, 18, 25, FUR)
+    rect(img, 10, 22, 14, 27, BELLY)  # muzzle toward the viewer
+    rect(img, 11, 26, 13, 27, (30, 26, 30))  # nose
+    rect(img, 9, 20, 10, 20, (240, 200, 60))  # eyes, slanted
+    rect(img, 14, 20, 15, 20, (240, 200, 60))
+    put(img, 10, 19, DARK_FUR)
+    put(img, 14, 19, DARK_FUR)
 
 
 def _wolf_back(img, walk):
     _wolf_legs(img, [7, 16], 31, 37, (1,) if walk else ())
-    rect(img, 8, 15, 10, 18, DARK_FUR)  # ears behind the body
-    rect(img, 14, 15, 16, 18, DARK_FUR)
+    _ear(img, 7, 14, 4, inner=False)  # ears behind the body
+    _ear(img, 14, 14, 4, inner=False)
     rect(img, 8, 18, 16, 22, FUR)
     ellipse(img, 12.5, 28, 6.5, 7, FUR, light=shade(FUR, 1.2), dark=DARK_FUR)
     rect(img, 11, 21, 13, 32, DARK_FUR)  # dark stripe along the spine

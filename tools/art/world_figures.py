@@ -49,7 +49,7 @@ def _front_back(img, look, back, walk):
     if look.get("cape") and not back:  # cape edges behind the shoulders
         rect(img, 6, 15, 18, 30, shade(look["cape"], 0.7))
     # legs
-    spread = 1 if walk else 0
+    spread = 2 if walk else 0
     lift = 2 if walk else 0
     lx = 8 - spread + (1 if skeleton else 0)
     rx = 13 + spread + (1 if skeleton else 0)

@@ -16,7 +16,7 @@ GRASS = (66, 120, 50)
 PEOPLE = ((17, 18, "wolf"), (28, 18, "wolf"), (32, 22, "wolf"), (40, 11, "bandit"),
           (44, 10, "banditarcher"), (41, 31, "skeleton"), (43, 34, "skeleton"))
 GROUND = ((10, 10, "healrune"), (31, 20, "mppotion"), (36, 9, "crossbow"), (36, 9, "bolts"),
-          (42, 6, "arrows"), (38, 31, "helmet"), (41, 30, "firerune"), (44, 34, "necklace"),
+          (42, 6, "arrows"), (38, 31, "helmet"), (42, 30, "firerune"), (44, 34, "necklace"),
           (16, 30, "axe"))
 
 

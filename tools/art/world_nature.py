@@ -175,7 +175,6 @@ def reeds(seed):
 
 
 def mushrooms(seed):
-    rnd = rng("shroom", seed)
     img = canvas(FIELD, FIELD)
     for cx, cy, r in ((8, 16, 4), (16, 19, 3), (15, 10, 2.5)):
         rect(img, cx - 1, cy, cx, cy + r + 1, (232, 222, 200))

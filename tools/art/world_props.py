@@ -94,7 +94,6 @@ def house(seed, w=4, h=4, roof="tiles", walls="timber", chimney=True, lit=False)
 
 
 def well(seed):
-    rnd = rng("well", seed)
     img = canvas(2 * FIELD, 2 * FIELD)
     for x in (9, 38):  # posts
         rect(img, x, 6, x + 2, 34, WOOD)
@@ -126,7 +125,6 @@ def _fruit(img, x, y, colour):
 
 
 def stall(seed):
-    rnd = rng("stall", seed)
     img = canvas(3 * FIELD, 2 * FIELD)
     for x in (4, 69):
         rect(img, x, 10, x + 2, 46, WOOD)
@@ -211,6 +209,20 @@ def gatepost(seed):
     rect(img, 17, 4, 18, 22, shade(STONE, 0.75))
     rect(img, 5, 2, 19, 4, shade(STONE, 1.1))
     ellipse(img, 12, 0.5, 2.5, 2.5, (250, 200, 90))  # lantern on top
+    return img
+
+
+def lamp(seed):
+    """Lamp post, two fields high, lantern lit."""
+    img = canvas(FIELD, 2 * FIELD)
+    rect(img, 11, 12, 13, 45, (58, 56, 62))
+    rect(img, 11, 12, 11, 45, (96, 94, 104))
+    rect(img, 8, 44, 16, 47, (70, 68, 76))
+    rect(img, 8, 3, 16, 12, (40, 38, 44))
+    rect(img, 9, 5, 15, 10, (252, 214, 110))
+    rect(img, 10, 6, 11, 8, (255, 246, 200))
+    rect(img, 7, 2, 17, 3, (58, 56, 62))
+    put(img, 12, 1, (58, 56, 62))
     return img
 
 

@@ -4,7 +4,7 @@ import math
 
 from PIL import Image
 
-from world_common import FIELD, clamp, jitter, mix, rng, shade, smooth_noise, solid
+from world_common import FIELD, jitter, mix, rng, shade, smooth_noise, solid
 
 S = FIELD
 
@@ -28,7 +28,7 @@ def _base(seed, colour, blotch=0.18, grain=10, cells=5):
 
 def grass(seed, colour=(78, 140, 58), tufts=14, flowers=0):
     img, px, rnd = _base(("grass", seed), colour)
-    dark, light = shade(colour, 0.62), shade(colour, 1.28)
+    dark, light = shade(colour, 0.74), shade(colour, 1.2)
     for _ in range(tufts):
         x, y = rnd.randrange(S), rnd.randrange(S)
         for blade in (-1, 0, 1):
@@ -77,7 +77,7 @@ def _voronoi(rnd, count, jitter_min=0):
     return points, owner, edge
 
 
-def cobble(seed, colour=(140, 136, 128), gap=(78, 70, 62), count=9):
+def cobble(seed, colour=(156, 150, 140), gap=(100, 92, 82), count=12):
     rnd = rng("cobble", seed)
     points, owner, edge = _voronoi(rnd, count)
     tints = [jitter(colour, 18, rnd) for _ in points]

@@ -47,6 +47,7 @@ def _declare(m):
     m.declare("crate", 1, 1, props.crate(1))
     m.declare("gatepost", 1, 1, props.gatepost(1))
     m.declare("signeast", 1, 1, props.sign(1, 1))
+    m.declare("lamp", 1, 2, props.lamp(1))
 
 
 def _terrain(m, rnd):
@@ -103,6 +104,8 @@ def _buildings(m):
     for c, r in ((45, 16), (45, 19)):
         m.must_place("gatepost", c, r)
     m.must_place("signeast", 43, 19)
+    for c, r in ((17, 20), (30, 20), (20, 12), (25, 12)):
+        m.must_place("lamp", c, r)
     for c in range(30, 44):
         if c not in (35, 36):
             m.must_place("fence", c, 25)
