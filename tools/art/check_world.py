@@ -27,6 +27,7 @@ class Checker:
         self.root = root
         self.problems = []
         self.data = os.path.join(root, "data")
+        self.known = {}  # item id -> its keys, each item checked once
 
     def expect(self, ok, message):
         if not ok:
@@ -50,6 +51,11 @@ class Checker:
 
     # items and characters
     def item(self, iid):
+        if iid not in self.known:
+            self.known[iid] = self._item(iid)
+        return self.known[iid]
+
+    def _item(self, iid):
         folder = os.path.join(self.data, "items", iid)
         if not self.expect(os.path.isfile(os.path.join(folder, "data.ini")), "item %s has no data.ini" % iid):
             return None

@@ -157,10 +157,10 @@ DIALOGUES = {
         '0|"Good day, traveller. Welcome to our village."|"Who are you?";next(1)'
         '|"Is the road east safe?";next(2)|"Could you spare something for the road?";'
         'checkItem(Health potion,1)[3:4]|"Farewell.";next(5)',
-        '1|"I am Tomas. I keep the turnip field by the pond, and I keep an eye on the well."'
+        '1|"I am Tomas. I mend nets down at the pond and keep the well clean."'
         '|"Let me ask something else.";next(0)',
         '2|"Not at all. Wolves hunt in the forest, bandits camp by the old road, and the dead'
-        ' walk among the ruins to the south-east. Buy arrows from Ilse before you go."'
+        ' walk among the ruins to the south-east. Do not go out there unarmed."'
         '|"I will be careful.";next(0)',
         '3|"Take this potion, then. Drink it when the wolves get close.";giveItem(Health potion)'
         '|"Thank you, Tomas.";next(0)',

@@ -5,10 +5,17 @@ import os
 import re
 
 
+def text_of(path):
+    """The whole file with CR LF folded; a missing file reads as empty."""
+    if not os.path.isfile(path):
+        return ""
+    with open(path, "rb") as f:
+        return f.read().decode("latin-1").replace("\r\n", "\n")
+
+
 def lines_of(path):
     """getline semantics: a final line feed does not start another line."""
-    with open(path, "rb") as f:
-        text = f.read().decode("latin-1").replace("\r\n", "\n")
+    text = text_of(path)
     if text == "":
         return []
     parts = text.split("\n")
@@ -85,8 +92,7 @@ class MapFiles:
 
     def _read_grid(self):
         """Character by character, skipping one line feed per field."""
-        with open(os.path.join(self.folder, "map.map"), "rb") as f:
-            data = f.read().decode("latin-1").replace("\r\n", "\n")
+        data = text_of(os.path.join(self.folder, "map.map"))
         pos, prev, grid = 0, "\0", []
         for _ in range(self.rows):
             row = []
