@@ -1,0 +1,173 @@
+"""The characters: how each one looks, its definition file and the sheets.
+
+A sheet is two rows (standing, walking) of four 25 x 40 frames facing down,
+up, right and left, one-pixel gutters, on the magenta key: 103 x 81."""
+from PIL import Image
+
+from world_beasts import person_corpse, skeleton_corpse, wolf_corpse, wolf_frame
+from world_common import MAGENTA, flatten
+from world_figures import frame
+
+FACINGS = ("down", "up", "right", "left")
+
+LOOKS = {
+    "Gracz": dict(skin=(236, 188, 150), hair=(120, 70, 34), shirt=(52, 96, 196), sleeve=(44, 80, 170),
+                  pants=(84, 70, 60), shoes=(96, 58, 30), belt=(120, 76, 36), cape=(184, 36, 40),
+                  weapon="sword", shield=(178, 134, 52)),
+    "villager": dict(skin=(230, 180, 140), hair=(214, 176, 90), shirt=(96, 140, 70), pants=(120, 92, 60),
+                     shoes=(84, 56, 34)),
+    "farmer": dict(skin=(214, 160, 120), hair=(90, 60, 40), shirt=(206, 190, 150), sleeve=(190, 172, 132),
+                   pants=(70, 96, 150), shoes=(84, 56, 34), headgear="hat", headgear_colour=(222, 192, 100),
+                   beard=(96, 66, 44)),
+    "guard": dict(skin=(226, 176, 136), hair=(60, 44, 34), shirt=(150, 154, 164), pants=(70, 70, 84),
+                  shoes=(60, 48, 40), headgear="helmet", headgear_colour=(170, 174, 186),
+                  tabard=(40, 70, 160), weapon="spear", shield=(40, 70, 160)),
+    "merchant": dict(skin=(236, 190, 156), hair=(150, 150, 156), shirt=(124, 58, 140), pants=(90, 50, 100),
+                     shoes=(70, 44, 30), belt=(210, 170, 60), robe=True, beard=(196, 196, 200),
+                     headgear="cap", headgear_colour=(200, 60, 60), hairstyle="bald"),
+    "bandit": dict(skin=(214, 160, 120), hair=(50, 36, 30), shirt=(110, 90, 70), pants=(70, 56, 46),
+                   shoes=(50, 40, 32), vest=(84, 56, 34), headgear="hood", headgear_colour=(62, 52, 48),
+                   mask=(40, 36, 36), weapon="sword"),
+    "banditarcher": dict(skin=(226, 170, 130), hair=(120, 50, 30), shirt=(86, 110, 60), pants=(74, 64, 48),
+                         shoes=(60, 44, 30), vest=(100, 72, 44), headgear="hood", headgear_colour=(60, 90, 50),
+                         weapon="bow"),
+    "skeleton": dict(skin=(226, 220, 196), hair=(226, 220, 196), shirt=(226, 220, 196), pants=(226, 220, 196),
+                     shoes=(200, 194, 170), skeleton=True, hairstyle="bald", weapon="axe"),
+}
+
+
+def sheet(frame_of):
+    out = Image.new("RGB", (103, 81), MAGENTA)
+    for row, walk in enumerate((False, True)):
+        for col, facing in enumerate(FACINGS):
+            out.paste(flatten(frame_of(facing, walk)), (26 * col, 41 * row))
+    return out
+
+
+def sprite_sheet(cid):
+    if cid == "wolf":
+        return sheet(wolf_frame)
+    return sheet(lambda facing, walk: frame(LOOKS[cid], facing, walk))
+
+
+def corpse(cid):
+    if cid == "wolf":
+        return flatten(wolf_corpse(cid))
+    if LOOKS[cid].get("skeleton"):
+        return flatten(skeleton_corpse(LOOKS[cid], cid))
+    return flatten(person_corpse(LOOKS[cid], cid))
+
+
+# Definition files. Attributes left out default to 5; dexterity never 0 (it
+# divides in the hit test).
+DEFINITIONS = {
+    "villager": """name=Tomas
+agression=0
+exp=20
+condition=4
+dexterity=4
+[Inventory]
+hppotion
+bread""",
+    "farmer": """name=Old Marek
+agression=0
+exp=20
+condition=5
+boots=boots
+[Inventory]
+bread
+bread""",
+    "guard": """name=Guard Bren
+agression=0
+exp=200
+level=4
+strength=12
+dexterity=6
+condition=10
+oneHandedWeaponSkill=20
+helmet=helmet
+armor=leatherarmor
+boots=boots
+rightHand=shortsword
+[Inventory]
+hppotion""",
+    "merchant": """name=Ilse the merchant
+agression=0
+exp=50
+condition=6
+intelligence=9
+necklace=necklace
+ring1=ring
+[Inventory]
+hppotion
+hppotion
+mppotion
+bow
+arrows
+crossbow
+bolts
+healrune""",
+    "wolf": """name=Grey wolf
+exp=60
+level=1
+strength=9
+dexterity=5
+condition=3""",
+    "bandit": """name=Bandit
+exp=120
+level=2
+strength=8
+dexterity=5
+condition=5
+oneHandedWeaponSkill=10
+armor=leatherarmor
+leftHand=shortsword
+[Inventory]
+mppotion
+dagger""",
+    "banditarcher": """name=Bandit archer
+exp=130
+level=2
+strength=6
+dexterity=5
+condition=4
+bowSkill=15
+leftHand=bow
+rightHand=arrows
+boots=boots
+[Inventory]
+bread""",
+    "skeleton": """name=Skeleton
+exp=180
+level=3
+strength=10
+dexterity=5
+condition=6
+willpower=2
+twoHandedWeaponSkill=10
+rightHand=axe
+[Inventory]
+ring""",
+}
+
+# Tomas's conversation: one line per node, "|" between NPC part and answers,
+# ";" before each command.
+DIALOGUES = {
+    "villager": [
+        '0|"Good day, traveller. Welcome to our village."|"Who are you?";next(1)'
+        '|"Is the road east safe?";next(2)|"Could you spare something for the road?";'
+        'checkItem(Health potion,1)[3:4]|"Farewell.";next(5)',
+        '1|"I am Tomas. I mend nets down at the pond and keep the well clean."'
+        '|"Let me ask something else.";next(0)',
+        '2|"Not at all. Wolves hunt in the forest, bandits camp by the old road, and the dead'
+        ' walk among the ruins to the south-east. Do not go out there unarmed."'
+        '|"I will be careful.";next(0)',
+        '3|"Take this potion, then. Drink it when the wolves get close.";giveItem(Health potion)'
+        '|"Thank you, Tomas.";next(0)',
+        '4|"I am sorry, I gave you my last potion already."|"I understand.";next(0)',
+        '5|"Safe travels, and mind the wolves."|"One more thing...";next(0)',
+    ],
+}
+
+# Where each character stands in the world is decided by the maps.
+ALL = ("Gracz",) + tuple(DEFINITIONS)
