@@ -3,6 +3,7 @@
 #include "characters/Characters.h"
 #include "characters/Corpse.h"
 #include "characters/NPC.h"
+#include "characters/Player.h"
 
 #include <algorithm>
 
@@ -62,9 +63,11 @@ void Map::killCreature(int32_t column, int32_t row) {
     field.corpses.push_back(
         std::make_unique<Corpse>(npc ? npc->name : std::string(), npc ? npc->id : std::string(), *creature));
     field.occupant = nullptr;
-    // The frame's creature queue must not keep a destroyed creature.
+    // Neither the frame's creature queue nor the player's target may keep
+    // a destroyed creature: both are read again before the next drawing.
     visibleCreatures.erase(std::remove(visibleCreatures.begin(), visibleCreatures.end(), creature),
                            visibleCreatures.end());
+    if (Player* hero = dynamic_cast<Player*>(player); hero && hero->target == creature) hero->target = nullptr;
     delete creature;
 }
 

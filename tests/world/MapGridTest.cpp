@@ -3,6 +3,7 @@
 #include "characters/Corpse.h"
 #include "characters/Creature.h"
 #include "characters/NPC.h"
+#include "characters/Player.h"
 #include "support/ItemFiles.h"
 #include "support/MapFiles.h"
 #include "support/TestWorld.h"
@@ -102,6 +103,16 @@ TEST_F(MapGridTest, KillCreatureLeavesACorpseOnTopAndFreesTheField) {
     EXPECT_EQ(map.canEnter(4, 2), kFree);
     ASSERT_EQ(map.visibleCreatures.size(), 1u) << "a destroyed creature must not stay queued";
     EXPECT_EQ(map.visibleCreatures.front(), map.fieldAt(1, 1).occupant);
+
+    // The player's target does not outlive the creature either.
+    Player player(1, 2, "hero");
+    Map withPlayer(sdl.screen, "grid", &player);
+    player.target = withPlayer.fieldAt(1, 1).occupant;
+    ASSERT_NE(player.target, nullptr);
+    withPlayer.killCreature(4, 2);
+    EXPECT_NE(player.target, nullptr) << "another creature's death leaves the target alone";
+    withPlayer.killCreature(1, 1);
+    EXPECT_EQ(player.target, nullptr);
 
     // Neither the player nor an empty field can be killed.
     map.killCreature(0, 2);
