@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -15,6 +17,29 @@ std::string findGameWindow(const XServer& x) {
     in >> first;
     return first;
 }
+
+// The window's pixels as 800 x 600 RGB triples.
+std::string screenshot(const XServer& x, const std::string& window) {
+    return runOn(x, "xwd -silent -id " + window + " | convert xwd:- -depth 8 rgb:-");
+}
+
+struct Rgb {
+    int r, g, b;
+};
+Rgb pixel(const std::string& shot, int px, int py) {
+    size_t at = (static_cast<size_t>(py) * 800 + px) * 3;
+    if (shot.size() < at + 3) return {-1, -1, -1};
+    return {static_cast<unsigned char>(shot[at]), static_cast<unsigned char>(shot[at + 1]),
+            static_cast<unsigned char>(shot[at + 2])};
+}
+
+// The HP bar of the bottom bar is red only once a game is on screen.
+bool hpBarShown(const std::string& shot) {
+    Rgb p = pixel(shot, 100, 570);
+    return p.r > 150 && p.g < 100 && p.b < 100;
+}
+
+void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 }  // namespace
 
@@ -36,4 +61,57 @@ TEST(RealWindow, OpensTitledWindowAndQuitsOnEscape) {
     int status = game.waitExit(20);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(game.output(), "Loading SDL\nMain cleaning up\n");
+}
+
+TEST(RealWindow, NewGameShowsTheWorldAndQuitFromTheGameEndsWithOne) {
+    TempWorld world;
+    world.copyShippedData();
+    XServer x;
+    ASSERT_TRUE(x.ready()) << "Xvfb did not start";
+    GameProcess game(x, world.root());
+    std::string window = findGameWindow(x);
+    ASSERT_FALSE(window.empty()) << "no window titled RPG appeared";
+    pause(500);
+    std::string menu = screenshot(x, window);
+    ASSERT_EQ(menu.size(), 800u * 600u * 3u);
+    EXPECT_FALSE(hpBarShown(menu));
+
+    // New game sits at (290, 326), 220 by 46, in the shipped layout.
+    runOn(x, "xdotool mousemove --window " + window + " 400 349 click 1");
+    std::string shot;
+    for (int i = 0; i < 100 && !hpBarShown(shot); ++i) {
+        pause(200);
+        shot = screenshot(x, window);
+    }
+    ASSERT_TRUE(hpBarShown(shot)) << "the game did not start";
+    runOn(x, "xdotool windowfocus --sync " + window + " key --delay 400 Right Right Down Left");
+    pause(1000);
+    shot = screenshot(x, window);
+    ASSERT_EQ(shot.size(), menu.size());
+
+    // The world, not the menu and not a blank screen: most pixels changed and
+    // the picture has many colours.
+    size_t changed = 0;
+    std::vector<bool> seen(1 << 15);
+    size_t colours = 0;
+    for (size_t i = 0; i + 2 < shot.size(); i += 3) {
+        if (shot.compare(i, 3, menu, i, 3) != 0) ++changed;
+        int key = ((static_cast<unsigned char>(shot[i]) >> 3) << 10) |
+                  ((static_cast<unsigned char>(shot[i + 1]) >> 3) << 5) | (static_cast<unsigned char>(shot[i + 2]) >> 3);
+        if (!seen[key]) {
+            seen[key] = true;
+            ++colours;
+        }
+    }
+    EXPECT_GT(changed, shot.size() / 3 / 2);
+    EXPECT_GT(colours, 100u);
+    EXPECT_TRUE(hpBarShown(shot));
+
+    // Escape opens the in-game menu; Quit there ends the process with 1.
+    runOn(x, "xdotool key Escape");
+    pause(1000);
+    runOn(x, "xdotool mousemove --window " + window + " 400 461 click 1");
+    EXPECT_EQ(game.waitExit(20), 1);
+    EXPECT_EQ(game.output(), "Loading SDL\n");
+    EXPECT_FALSE(world.exists("data/player.tmp"));
 }
