@@ -14,8 +14,6 @@ TEST(StartUp, OpensTheWindowThenLoopsOverMenuAnswersUntilQuit) {
     world.write("data/menu/menu.dat",
                 "300 100 200 40 b\n300 160 200 40 b\n300 220 200 40 b\n300 280 200 40 b\n300 340 200 40 b\n");
     world.copyShippedData("comic.ttf");
-    world.write("data/maps.dat", "town\n");
-    world.write("data/town.tmp", "old game");
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
 
@@ -32,12 +30,32 @@ TEST(StartUp, OpensTheWindowThenLoopsOverMenuAnswersUntilQuit) {
     EXPECT_EQ(app.screen->format->BitsPerPixel, 32);
     ASSERT_NE(app.mainMenu, nullptr);
 
-    // New game, back to the menu when that game ends, then Escape quits.
-    pushClick(400, 180);
+    // Buttons the main menu doesn't show answer nothing; Escape quits.
+    pushClick(400, 120);  // resume
+    pushClick(400, 240);  // save
     pushKey(SDLK_ESCAPE);
     testing::internal::CaptureStdout();
     EXPECT_EQ(runTopLevel(), 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Main cleaning up\n");
+}
+
+TEST(StartUp, NewGameStartsAGameWhoseWindowCloseEndsTheProcess) {
+    TempWorld world;
+    world.write("data/menu/menu.dat",
+                "300 100 200 40 b\n300 160 200 40 b\n300 220 200 40 b\n300 280 200 40 b\n300 340 200 40 b\n");
+    world.write("data/maps.dat", "town\n");
+    world.write("data/town.tmp", "old game");
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_EXIT(
+        {
+            if (!startUp()) std::exit(3);
+            pushClick(400, 180);  // new game: the old working files go
+            pushQuit();           // closed while the game runs
+            runTopLevel();
+            std::exit(0);
+        },
+        testing::ExitedWithCode(1), "");
     EXPECT_FALSE(world.exists("data/town.tmp"));
 }
 
