@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <sstream>
 #include <thread>
 
@@ -41,36 +42,38 @@ bool hpBarShown(const std::string& shot) {
 
 void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+// The shipped world in a temporary folder, the game started on a private X
+// display, and its window found.
+class RealWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        world.copyShippedData();
+        ASSERT_TRUE(x.ready()) << "Xvfb did not start";
+        game = std::make_unique<GameProcess>(x, world.root());
+        window = findGameWindow(x);
+        ASSERT_FALSE(window.empty()) << "no window titled RPG appeared";
+    }
+
+    TempWorld world;
+    XServer x;
+    std::unique_ptr<GameProcess> game;
+    std::string window;
+};
+
 }  // namespace
 
-TEST(RealWindow, OpensTitledWindowAndQuitsOnEscape) {
-    TempWorld world;
-    world.copyShippedData();
-    XServer x;
-    ASSERT_TRUE(x.ready()) << "Xvfb did not start";
-
-    GameProcess game(x, world.root());
-    std::string window = findGameWindow(x);
-    ASSERT_FALSE(window.empty()) << "no window titled RPG appeared";
-
+TEST_F(RealWindow, OpensTitledWindowAndQuitsOnEscape) {
     std::string geometry = runOn(x, "xwininfo -id " + window);
     EXPECT_NE(geometry.find("Width: 800"), std::string::npos) << geometry;
     EXPECT_NE(geometry.find("Height: 600"), std::string::npos) << geometry;
 
     runOn(x, "xdotool mousemove --window " + window + " 5 5 windowfocus --sync " + window + " key Escape");
-    int status = game.waitExit(20);
+    int status = game->waitExit(20);
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(game.output(), "Loading SDL\nMain cleaning up\n");
+    EXPECT_EQ(game->output(), "Loading SDL\nMain cleaning up\n");
 }
 
-TEST(RealWindow, NewGameShowsTheWorldAndQuitFromTheGameEndsWithOne) {
-    TempWorld world;
-    world.copyShippedData();
-    XServer x;
-    ASSERT_TRUE(x.ready()) << "Xvfb did not start";
-    GameProcess game(x, world.root());
-    std::string window = findGameWindow(x);
-    ASSERT_FALSE(window.empty()) << "no window titled RPG appeared";
+TEST_F(RealWindow, NewGameShowsTheWorldAndQuitFromTheGameEndsWithOne) {
     pause(500);
     std::string menu = screenshot(x, window);
     ASSERT_EQ(menu.size(), 800u * 600u * 3u);
@@ -111,7 +114,7 @@ TEST(RealWindow, NewGameShowsTheWorldAndQuitFromTheGameEndsWithOne) {
     runOn(x, "xdotool key Escape");
     pause(1000);
     runOn(x, "xdotool mousemove --window " + window + " 400 461 click 1");
-    EXPECT_EQ(game.waitExit(20), 1);
-    EXPECT_EQ(game.output(), "Loading SDL\n");
+    EXPECT_EQ(game->waitExit(20), 1);
+    EXPECT_EQ(game->output(), "Loading SDL\n");
     EXPECT_FALSE(world.exists("data/player.tmp"));
 }
