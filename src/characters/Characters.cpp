@@ -4,6 +4,7 @@
 #include "util/Image.h"
 #include "util/Seam.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -111,10 +112,12 @@ void Characters::equip(const ItemRef& item) {
     recomputeStats();
 }
 
-void Characters::unequip(const ItemRef& item) {
+void Characters::unequip(const ItemRef& handedOver) {
+    // The caller may pass the hand itself, which is emptied below.
+    const ItemRef item = handedOver;
     if (!item) return;
     if (item->type == kBow || item->type == kCrossbow) {
-        // The ammunition leaves with its weapon.
+        // The ammunition leaves with its weapon; one item in both hands goes once.
         ItemRef left = std::move(leftHand);
         ItemRef right = std::move(rightHand);
         if (left) inventory.push_back(left);
@@ -139,10 +142,13 @@ void Characters::consume(const ItemRef& item) {
 
 void Characters::addItem(const ItemRef& item) {
     if (!item) return;
+    // An item already carried stays where it is: merging or appending it again
+    // would count its pieces twice or hold it in two places.
+    if (std::find(inventory.begin(), inventory.end(), item) != inventory.end()) return;
     if (item->type == kArrow || item->type == kCrossbowBolt) {
         for (const ItemRef& stack : inventory) {
             if (!stack || stack->type != item->type) continue;
-            if (stack != item) stack->amount += item->amount;  // a stack already carried is not counted twice
+            stack->amount += item->amount;
             return;
         }
     }

@@ -34,13 +34,14 @@ public:
     void recomputeStats();
     // Call right after the item was put into one of the eight slots.
     void equip(const ItemRef& item);
-    // Call when the item has been taken out of its slot.
+    // Call when the item has been taken out of its slot. A hand may be passed
+    // as it is: a two-handed weapon, rune, bow or crossbow empties both hands.
     void unequip(const ItemRef& item);
     // Uses the item up; the caller drops its reference afterwards.
     void consume(const ItemRef& item);
     // Puts an item into the inventory: arrows and bolts join the first stack
     // of their type already there (the added stack is then dropped), anything
-    // else is appended.
+    // else is appended. An item already carried is left where it is.
     void addItem(const ItemRef& item);
 
     // The ten attributes and skills, strength first (index 0..9).

@@ -55,6 +55,14 @@ TEST_F(CharactersItemsTest, TwoHandedWeaponsAndRunesFillAndEmptyBothHands) {
     EXPECT_EQ(c.strength, 5);
     EXPECT_EQ(c.attack, 5);
 
+    // The hand itself may be handed over; emptying it must not lose the item being taken off.
+    c.leftHand = axe;
+    c.equip(axe);
+    c.unequip(c.leftHand);
+    EXPECT_EQ(c.leftHand, nullptr);
+    EXPECT_EQ(c.rightHand, nullptr);
+    EXPECT_EQ(c.strength, 5);
+
     ItemRef heal = item("heal", "type=healRune\nmagicAttack=9\n");
     c.leftHand = heal;
     c.equip(heal);
@@ -104,6 +112,17 @@ TEST_F(CharactersItemsTest, UnequippingARangedWeaponTakesItsAmmunitionAlong) {
     ASSERT_EQ(d.inventory.size(), 2u);
     EXPECT_EQ(d.inventory[0], bolts);
     EXPECT_EQ(d.inventory[1], crossbow);
+
+    // The hand itself may be handed over.
+    Creature f;
+    f.leftHand = bow;
+    f.equip(bow);
+    f.rightHand = arrows;
+    f.unequip(f.leftHand);
+    ASSERT_EQ(f.inventory.size(), 2u);
+    EXPECT_EQ(f.inventory[0], bow);
+    EXPECT_EQ(f.inventory[1], arrows);
+    EXPECT_EQ(f.bowSkill, 5);
 
     // When the caller already took the bow out, only the ammunition follows.
     Creature e;
@@ -163,7 +182,14 @@ TEST_F(CharactersItemsTest, AddItemMergesAmmunitionStacksOnly) {
     EXPECT_EQ(sword->amount, 3u);
     EXPECT_EQ(moreArrows.use_count(), 1);  // the merged stack is no longer held
 
-    c.addItem(arrows);  // a stack already carried is not counted twice
+    // An item already carried is not counted twice, wherever it stands.
+    c.addItem(arrows);
     EXPECT_EQ(arrows->amount, 35u);
     EXPECT_EQ(c.inventory.size(), 4u);
+    ItemRef laterArrows = item("arrows3", "type=arrow\namount=5\n");
+    c.inventory.push_back(laterArrows);
+    c.addItem(laterArrows);
+    EXPECT_EQ(arrows->amount, 35u);
+    c.addItem(sword2);
+    EXPECT_EQ(c.inventory.size(), 5u);
 }
