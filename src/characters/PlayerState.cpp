@@ -139,11 +139,14 @@ void Player::loadState() {
 
     if (!in.readCount(count, kInventoryEntryBytes)) return;
     for (int32_t i = 0; i < count; ++i) {
+        // Every entry is an item, even one whose id is empty (a blank line of a
+        // character's inventory builds such an item).
         int32_t amount = 0;
-        ItemRef item;
-        if (!in.readInt(amount) || !readAmountedItem(in, amount, item)) return;
-        // An entry without an id was no item; the inventory holds no empty places.
-        if (item) inventory.push_back(std::move(item));
+        std::string id;
+        if (!in.readInt(amount) || !in.readText(id)) return;
+        ItemRef item = makeItem(id);
+        item->amount = static_cast<uint32_t>(amount);
+        inventory.push_back(std::move(item));
     }
     if (!readItem(in, necklace) || !readItem(in, helmet) || !readItem(in, armor)) return;
 
