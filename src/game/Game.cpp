@@ -50,6 +50,9 @@ void readCurrentMap(std::string& mapName) {
     if (file >> word) mapName = word;
 }
 
+// Same layout as the screen, so the copy of the view is a plain one. The
+// screen's own depth goes with its masks: 32 bits with the masks of a screen
+// of another depth would mix up the colours.
 SDL_Surface* createWorldBuffer(SDL_Surface* screen) {
     const SDL_PixelFormat* format = screen ? screen->format : nullptr;
     if (!format) return SDL_CreateRGBSurface(SDL_SWSURFACE, Game::kBufferWidth, Game::kBufferHeight, 32, 0, 0, 0, 0);
