@@ -52,6 +52,7 @@ MainMenu::MainMenu(SDL_Event* event, SDL_Surface* screen, uint8_t* fullScreenFla
     }
 
     font = fs::openFont("data\\comic.ttf", 16);
+    // The menu goes on without it, but the saved games can't be listed: say so once.
     if (!font) logging::failure(logging::kLoadingFile, "data\\comic.ttf");
     readSaveList(*this);
 }

@@ -1,5 +1,6 @@
 #include "menu/MenuButton.h"
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 
@@ -20,7 +21,9 @@ void readMenuButton(const std::string& line, MenuButton& button) {
     int32_t x = 0, y = 0, w = 0, h = 0;
     std::string name;
     if (!(in >> x >> y >> w >> h >> name)) return;
-    // A frame must fit SDL's rectangle fields; anything else is a broken line.
+    // Place and frame must fit SDL's rectangle fields (which also keeps the
+    // pointer test from overflowing); anything else is a broken line.
+    if (x < INT16_MIN || x > INT16_MAX || y < INT16_MIN || y > INT16_MAX) return;
     if (w < 0 || h < 0 || w > 0xFFFF || h > 0x7FFF / 3) return;
     button.x = x;
     button.y = y;

@@ -187,7 +187,9 @@ TEST_F(MainMenuTest, NewGameRemovesExactlyTheListedWorkingFiles) {
 TEST(MainMenuLayout, DamagedLayoutFilesLeaveEmptyButtonsAndMissingFontIsLogged) {
     SdlSession sdl;
     TempWorld world;
-    world.write("data/menu/menu.dat", "10 10 100 30 ok\nbroken line\n20 20 x 30 b\n");
+    // Button 3 sits where no screen position can be: it must not be loaded.
+    world.write("data/menu/menu.dat",
+                "10 10 100 30 ok\nbroken line\n20 20 x 30 b\n2147483647 2147483647 100 30 ok\n");
     world.write("data/menu/slmenu.dat", "1 2 3\n");
     world.writeBitmap("data/menu/ok.bmp", 100, 90, 1, 2, 3);
     SDL_Event event{};

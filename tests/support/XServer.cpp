@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <thread>
@@ -26,23 +27,31 @@ std::string capture(const std::string& command) {
 }  // namespace
 
 XServer::XServer() {
-    int number = 70 + static_cast<int>(getpid() % 200);
-    name = ":" + std::to_string(number);
+    // Xvfb picks a free display itself and writes its number to the pipe once it
+    // accepts connections, so test runs side by side never share a display.
+    int report[2];
+    if (pipe(report) != 0) return;
+    std::string fd = std::to_string(report[1]);
     pid = fork();
     if (pid == 0) {
+        close(report[0]);
         int devnull = open("/dev/null", O_WRONLY);
         dup2(devnull, 1);
         dup2(devnull, 2);
-        execlp("Xvfb", "Xvfb", name.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", (char*)nullptr);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+               (char*)nullptr);
         _exit(127);
     }
-    for (int i = 0; i < 100 && pid > 0; ++i) {
-        if (std::system(("xdpyinfo -display " + name + " >/dev/null 2>&1").c_str()) == 0) {
-            up = true;
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+    close(report[1]);
+    std::string number;
+    pollfd readable = {report[0], POLLIN, 0};
+    char c = 0;
+    while (pid > 0 && c != '\n' && poll(&readable, 1, 10000) > 0 && read(report[0], &c, 1) == 1)
+        if (c >= '0' && c <= '9') number += c;
+    close(report[0]);
+    if (number.empty()) return;
+    name = ":" + number;
+    up = std::system(("xdpyinfo -display " + name + " >/dev/null 2>&1").c_str()) == 0;
 }
 
 XServer::~XServer() {
