@@ -163,10 +163,18 @@ TEST_F(GameLoopTest, NewGameFromTheInGameMenuStartsAfresh) {
     EXPECT_EQ(player().direction, 2);
 }
 
-TEST_F(GameLoopTest, F12TwiceReturnsToTheWindow) {
+TEST_F(GameLoopTest, F12TwiceReturnsToTheWindowAndEveryoneDrawsOnTheNewScreen) {
+    // Stand-ins for a screen surface SDL has since replaced.
+    SDL_Surface stale{};
+    game().screen = &stale;
+    ui().screen = &stale;
+    menu->screen = &stale;
     pushKey(SDLK_F12);
     passes(1);
     EXPECT_EQ(app.fullScreen, 1);
+    EXPECT_EQ(game().screen, app.screen);
+    EXPECT_EQ(ui().screen, app.screen);
+    EXPECT_EQ(menu->screen, app.screen);
     pushKey(SDLK_F12);
     passes(1);
     EXPECT_EQ(app.fullScreen, 0);
