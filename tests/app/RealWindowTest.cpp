@@ -11,11 +11,15 @@
 
 namespace {
 
+// Polls rather than using xdotool's --sync, which gives up at the first X
+// error (a window SDL replaces while it sets the video mode, say).
 std::string findGameWindow(const XServer& x) {
-    std::string id = runOn(x, "timeout 20 xdotool search --sync --onlyvisible --name '^RPG$'");
-    std::istringstream in(id);
     std::string first;
-    in >> first;
+    for (int i = 0; i < 100 && first.empty(); ++i) {
+        if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        std::istringstream in(runOn(x, "xdotool search --onlyvisible --name '^RPG$'"));
+        in >> first;
+    }
     return first;
 }
 
@@ -51,7 +55,8 @@ protected:
         ASSERT_TRUE(x.ready()) << "Xvfb did not start";
         game = std::make_unique<GameProcess>(x, world.root());
         window = findGameWindow(x);
-        ASSERT_FALSE(window.empty()) << "no window titled RPG appeared";
+        ASSERT_FALSE(window.empty()) << "no window titled RPG appeared on " << x.display() << "; the game said:\n"
+                                     << game->output().substr(0, 300) << "\nstill running: " << (game->waitExit(0) == -1);
     }
 
     TempWorld world;

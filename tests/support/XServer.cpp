@@ -38,8 +38,10 @@ XServer::XServer() {
         int devnull = open("/dev/null", O_WRONLY);
         dup2(devnull, 1);
         dup2(devnull, 2);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-               (char*)nullptr);
+        // -noreset: otherwise the server resets whenever its last client leaves
+        // (our readiness probe, or SDL's own probe) and refuses the game meanwhile.
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-screen", "0", "1024x768x24", "-nolisten",
+               "tcp", (char*)nullptr);
         _exit(127);
     }
     close(report[1]);
