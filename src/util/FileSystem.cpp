@@ -3,8 +3,20 @@
 #include <SDL/SDL_image.h>
 
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace fs {
+
+namespace {
+
+// A folder where a file should be opens fine on Linux and then reads as
+// nothing; treat it as missing so callers take their "no file" path.
+bool isRegularFile(const std::string& nativeName) {
+    struct stat info;
+    return stat(nativeName.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
 
 std::string nativePath(const std::string& gamePath) {
     std::string out = gamePath;
@@ -14,7 +26,9 @@ std::string nativePath(const std::string& gamePath) {
 }
 
 bool openText(const std::string& path, std::istringstream& in) {
-    std::ifstream file(nativePath(path), std::ios::binary);
+    std::string name = nativePath(path);
+    if (!isRegularFile(name)) return false;
+    std::ifstream file(name, std::ios::binary);
     if (!file.is_open()) return false;
     std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     std::string text;
@@ -29,7 +43,9 @@ bool openText(const std::string& path, std::istringstream& in) {
 }
 
 bool openBinaryRead(const std::string& path, std::ifstream& in) {
-    in.open(nativePath(path), std::ios::in | std::ios::binary);
+    std::string name = nativePath(path);
+    if (!isRegularFile(name)) return false;
+    in.open(name, std::ios::in | std::ios::binary);
     return in.is_open();
 }
 
@@ -39,7 +55,9 @@ bool openBinaryWrite(const std::string& path, std::ofstream& out) {
 }
 
 bool exists(const std::string& path) {
-    std::ifstream file(nativePath(path), std::ios::binary);
+    std::string name = nativePath(path);
+    if (!isRegularFile(name)) return false;
+    std::ifstream file(name, std::ios::binary);
     return file.is_open();
 }
 

@@ -1,0 +1,28 @@
+#include "support/TestWorld.h"
+#include "util/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+TEST(FileSystem, BackslashPathsReachNativeFilesAndCrLfReadsLikeLf) {
+    TempWorld world;
+    world.write("data/maps/a/map.map", "one\r\ntwo\rthree\r\n");
+    std::istringstream in;
+    ASSERT_TRUE(fs::openText("data\\maps\\a\\map.map", in));
+    EXPECT_EQ(in.str(), "one\ntwo\rthree\n");
+    EXPECT_TRUE(fs::exists("data\\maps\\a\\map.map"));
+    fs::removeFile("data\\maps\\a\\map.map");
+    EXPECT_FALSE(fs::exists("data\\maps\\a\\map.map"));
+    fs::removeFile("data\\maps\\a\\map.map");  // already gone: harmless
+}
+
+TEST(FileSystem, AFolderWhereAFileBelongsCountsAsMissing) {
+    TempWorld world;
+    ASSERT_EQ(mkdir("data/village.tmp", 0755), 0);
+    std::istringstream text;
+    std::ifstream binary;
+    EXPECT_FALSE(fs::exists("data\\village.tmp"));
+    EXPECT_FALSE(fs::openText("data\\village.tmp", text));
+    EXPECT_FALSE(fs::openBinaryRead("data\\village.tmp", binary));
+}
