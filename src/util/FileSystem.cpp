@@ -2,8 +2,12 @@
 
 #include <SDL/SDL_image.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs {
 
@@ -16,6 +20,35 @@ bool isRegularFile(const std::string& nativeName) {
     return stat(nativeName.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// The whole file in one go with as few system calls as we can: a big map
+// reads thousands of small files, and on some machines the calls, not the
+// bytes, are most of its loading time.
+bool readWhole(const std::string& path, std::string& bytes) {
+    int fd = ::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    bytes.clear();
+    // The size is a hint only: the file may grow or shrink while we read.
+    size_t chunk = info.st_size > 0 && info.st_size < (1 << 26) ? static_cast<size_t>(info.st_size) + 1 : 65536;
+    size_t used = 0;
+    for (;;) {
+        bytes.resize(used + chunk);
+        ssize_t got = ::read(fd, &bytes[used], chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        used += static_cast<size_t>(got);
+        if (static_cast<size_t>(got) < chunk && info.st_size > 0 && used >= static_cast<size_t>(info.st_size)) break;
+        chunk = 65536;
+    }
+    bytes.resize(used);
+    ::close(fd);
+    return true;
+}
+
 }  // namespace
 
 std::string nativePath(const std::string& gamePath) {
@@ -26,11 +59,8 @@ std::string nativePath(const std::string& gamePath) {
 }
 
 bool openText(const std::string& path, std::istringstream& in) {
-    std::string name = nativePath(path);
-    if (!isRegularFile(name)) return false;
-    std::ifstream file(name, std::ios::binary);
-    if (!file.is_open()) return false;
-    std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string raw;
+    if (!readWhole(path, raw)) return false;
     std::string text;
     text.reserve(raw.size());
     for (size_t i = 0; i < raw.size(); ++i) {
@@ -63,7 +93,16 @@ bool exists(const std::string& path) {
 
 void removeFile(const std::string& path) { std::remove(nativePath(path).c_str()); }
 
-SDL_Surface* readImage(const std::string& path) { return IMG_Load(nativePath(path).c_str()); }
+SDL_Surface* readImage(const std::string& path) {
+    // One read of the whole file, then decoding from memory: the decoders seek
+    // and read in small steps, and thousands of item pictures make those
+    // system calls most of a map's loading time.
+    std::string bytes;
+    if (!readWhole(path, bytes) || bytes.empty() || bytes.size() > INT32_MAX) return nullptr;
+    SDL_RWops* memory = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (!memory) return nullptr;
+    return IMG_Load_RW(memory, 1);
+}
 
 TTF_Font* openFont(const std::string& path, int points) {
     return TTF_OpenFont(nativePath(path).c_str(), points);

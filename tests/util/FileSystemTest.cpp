@@ -17,6 +17,23 @@ TEST(FileSystem, BackslashPathsReachNativeFilesAndCrLfReadsLikeLf) {
     fs::removeFile("data\\maps\\a\\map.map");  // already gone: harmless
 }
 
+TEST(FileSystem, BigAndEmptyFilesReadWhole) {
+    TempWorld world;
+    std::string big, expected;
+    for (int i = 0; i < 30000; ++i) {
+        big += "line " + std::to_string(i) + "\r\n";
+        expected += "line " + std::to_string(i) + "\n";
+    }
+    world.write("data/big.dat", big);
+    world.write("data/empty.dat", "");
+    std::istringstream in;
+    ASSERT_TRUE(fs::openText("data\\big.dat", in));
+    EXPECT_EQ(in.str(), expected);
+    ASSERT_TRUE(fs::openText("data\\empty.dat", in));
+    EXPECT_EQ(in.str(), "");
+    EXPECT_EQ(fs::readImage("data\\empty.dat"), nullptr);
+}
+
 TEST(FileSystem, AFolderWhereAFileBelongsCountsAsMissing) {
     TempWorld world;
     ASSERT_EQ(mkdir("data/village.tmp", 0755), 0);
