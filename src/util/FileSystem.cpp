@@ -101,7 +101,10 @@ SDL_Surface* readImage(const std::string& path) {
     if (!readWhole(path, bytes) || bytes.empty() || bytes.size() > INT32_MAX) return nullptr;
     SDL_RWops* memory = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (!memory) return nullptr;
-    return IMG_Load_RW(memory, 1);
+    // The extension is the only hint for formats without a signature (TGA).
+    std::string::size_type dot = path.find_last_of(".\\/");
+    std::string extension = dot != std::string::npos && path[dot] == '.' ? path.substr(dot + 1) : "";
+    return IMG_LoadTyped_RW(memory, 1, const_cast<char*>(extension.c_str()));
 }
 
 TTF_Font* openFont(const std::string& path, int points) {

@@ -34,6 +34,23 @@ TEST(FileSystem, BigAndEmptyFilesReadWhole) {
     EXPECT_EQ(fs::readImage("data\\empty.dat"), nullptr);
 }
 
+// TGA has no signature: only the file's extension tells the decoder what it is.
+TEST(FileSystem, PicturesWithoutASignatureLoadByTheirExtension) {
+    TempWorld world;
+    std::string tga(18, '\0');
+    tga[2] = 2;   // uncompressed true colour
+    tga[12] = 2;  // 2 by 1 pixels
+    tga[14] = 1;
+    tga[16] = 24;
+    tga += std::string("\x00\x00\xff\x00\xff\x00", 6);  // blue, green, red order: red, green
+    world.write("data/items/a/a.tga", tga);
+    SDL_Surface* picture = fs::readImage("data\\items\\a\\a.tga");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->w, 2);
+    EXPECT_EQ(picture->h, 1);
+    SDL_FreeSurface(picture);
+}
+
 TEST(FileSystem, AFolderWhereAFileBelongsCountsAsMissing) {
     TempWorld world;
     ASSERT_EQ(mkdir("data/village.tmp", 0755), 0);
