@@ -1,5 +1,7 @@
 #include "util/FileSystem.h"
 
+#include "util/FileCache.h"
+
 #include <SDL/SDL_image.h>
 
 #include <cstdint>
@@ -20,13 +22,17 @@ bool isRegularFile(const std::string& nativeName) {
     return stat(nativeName.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// The whole file in one go with as few system calls as we can: a big map
-// reads thousands of small files, and on some machines the calls, not the
-// bytes, are most of its loading time.
+// The whole file with as few system calls as we can: a big map reads
+// thousands of small files, and on some machines the calls, not the bytes,
+// are most of its loading time.
 bool readWhole(const std::string& path, std::string& bytes) {
-    int fd = ::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+    std::string name = nativePath(path);
     struct stat info;
+    if (stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (cache::lookup(name, info, bytes)) return true;
+
+    int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return false;
@@ -35,10 +41,12 @@ bool readWhole(const std::string& path, std::string& bytes) {
     // The size is a hint only: the file may grow or shrink while we read.
     size_t chunk = info.st_size > 0 && info.st_size < (1 << 26) ? static_cast<size_t>(info.st_size) + 1 : 65536;
     size_t used = 0;
+    bool failed = false;
     for (;;) {
         bytes.resize(used + chunk);
         ssize_t got = ::read(fd, &bytes[used], chunk);
         if (got < 0 && errno == EINTR) continue;
+        if (got < 0) failed = true;
         if (got <= 0) break;
         used += static_cast<size_t>(got);
         if (static_cast<size_t>(got) < chunk && info.st_size > 0 && used >= static_cast<size_t>(info.st_size)) break;
@@ -46,6 +54,7 @@ bool readWhole(const std::string& path, std::string& bytes) {
     }
     bytes.resize(used);
     ::close(fd);
+    if (!failed && used == static_cast<size_t>(info.st_size)) cache::store(name, info, bytes);
     return true;
 }
 
@@ -80,7 +89,9 @@ bool openBinaryRead(const std::string& path, std::ifstream& in) {
 }
 
 bool openBinaryWrite(const std::string& path, std::ofstream& out) {
-    out.open(nativePath(path), std::ios::out | std::ios::binary | std::ios::trunc);
+    std::string name = nativePath(path);
+    cache::forget(name);
+    out.open(name, std::ios::out | std::ios::binary | std::ios::trunc);
     return out.is_open();
 }
 
@@ -91,7 +102,11 @@ bool exists(const std::string& path) {
     return file.is_open();
 }
 
-void removeFile(const std::string& path) { std::remove(nativePath(path).c_str()); }
+void removeFile(const std::string& path) {
+    std::string name = nativePath(path);
+    cache::forget(name);
+    std::remove(name.c_str());
+}
 
 SDL_Surface* readImage(const std::string& path) {
     // One read of the whole file, then decoding from memory: the decoders seek

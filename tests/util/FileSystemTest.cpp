@@ -1,9 +1,13 @@
 #include "support/TestWorld.h"
+#include "util/FileCache.h"
 #include "util/FileSystem.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <chrono>
+#include <thread>
 
 TEST(FileSystem, BackslashPathsReachNativeFilesAndCrLfReadsLikeLf) {
     TempWorld world;
@@ -59,4 +63,41 @@ TEST(FileSystem, AFolderWhereAFileBelongsCountsAsMissing) {
     EXPECT_FALSE(fs::exists("data\\village.tmp"));
     EXPECT_FALSE(fs::openText("data\\village.tmp", text));
     EXPECT_FALSE(fs::openBinaryRead("data\\village.tmp", binary));
+}
+
+// Settled files are kept after the first read; any change, ours or someone
+// else's, is seen on the next one.
+TEST(FileSystem, KeptCopiesNeverHideAChange) {
+    TempWorld world;
+    world.write("data/items/a/data.ini", "name=Axe\n");
+    world.write("data/items/b/data.ini", "name=Bow\n");
+    world.write("data/items/c/data.ini", "name=Cap\n");
+    world.write("data/fresh.ini", "name=New\n");
+    std::this_thread::sleep_for(std::chrono::milliseconds(2200));  // let them settle
+    world.write("data/fresh.ini", "name=Old\n");
+
+    std::istringstream in;
+    std::string kept;
+    struct stat info;
+    for (const char* name : {"data/items/a/data.ini", "data/items/b/data.ini", "data/fresh.ini"}) {
+        ASSERT_TRUE(fs::openText(name, in));
+        ASSERT_EQ(stat(name, &info), 0);
+        EXPECT_EQ(fs::cache::lookup(name, info, kept), std::string(name) != "data/fresh.ini") << name;
+    }
+
+    // Someone else rewrites a file at the same size within the same second.
+    world.write("data/items/a/data.ini", "name=Awl\n");
+    ASSERT_TRUE(fs::openText("data\\items\\a\\data.ini", in));
+    EXPECT_EQ(in.str(), "name=Awl\n");
+
+    // We rewrite one; we remove another.
+    std::ofstream out;
+    ASSERT_TRUE(fs::openBinaryWrite("data\\items\\b\\data.ini", out));
+    out << "name=Bat\n";
+    out.close();
+    ASSERT_TRUE(fs::openText("data\\items\\b\\data.ini", in));
+    EXPECT_EQ(in.str(), "name=Bat\n");
+    ASSERT_TRUE(fs::openText("data\\items\\c\\data.ini", in));
+    fs::removeFile("data\\items\\c\\data.ini");
+    EXPECT_FALSE(fs::openText("data\\items\\c\\data.ini", in));
 }
