@@ -68,14 +68,15 @@ std::string nativePath(const std::string& gamePath) {
 }
 
 bool openText(const std::string& path, std::istringstream& in) {
-    std::string raw;
-    if (!readWhole(path, raw)) return false;
     std::string text;
-    text.reserve(raw.size());
-    for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-        text.push_back(raw[i]);
+    if (!readWhole(path, text)) return false;
+    // Folded in place: the text only ever shrinks.
+    size_t kept = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        text[kept++] = text[i];
     }
+    text.resize(kept);
     in.clear();
     in.str(text);
     return true;
