@@ -56,6 +56,7 @@ void keyDown(SDLKey key) {
         case SDLK_F12: toggleFullScreen(app.fullScreen); break;
         case SDLK_TAB: ui.inventoryShown = !ui.inventoryShown; break;
         case SDLK_ESCAPE: openInGameMenu(); break;
+        case SDLK_a: game().playerAttack(); break;
         case SDLK_q: ui.statsShown = !ui.statsShown; break;
         case SDLK_r: ui.toggleDialogue(); break;
         case SDLK_s: ui.searchShown = !ui.searchShown; break;

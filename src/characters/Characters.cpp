@@ -23,7 +23,7 @@ bool heldInBothHands(int32_t type) { return type == kTwoHanded || type == kHealR
 }  // namespace
 
 Characters::Characters(int32_t x, int32_t y, const std::string& id)
-    : x(x), y(y), spritePath("data\\characters\\" + id + "\\" + id + ".bmp") {
+    : x(x), y(y), spritePath("data\\characters\\" + id + "\\" + id + ".bmp"), self(std::make_shared<Characters*>(this)) {
     sprite = loadImage(spritePath);
     writeFrameRects();
     spriteFrame = &frameRects[0];
@@ -33,6 +33,7 @@ Characters::Characters(int32_t x, int32_t y, const std::string& id)
 }
 
 Characters::~Characters() {
+    *self = nullptr;
     if (sprite) SDL_FreeSurface(sprite);
 }
 

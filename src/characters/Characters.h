@@ -8,6 +8,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ extern SDL_Rect frameRects[8];
 void writeFrameRects();
 // Column of the sprite sheet for a facing (1 up, 2 down, 3 left, 4 right).
 int frameColumn(int32_t direction);
+
+class Characters;
+// A hold on a creature that outlives it: reads null once the creature is
+// destroyed. Missiles keep their shooter through one.
+using CreatureLink = std::shared_ptr<Characters* const>;
 
 class Characters {
 public:
@@ -46,6 +52,8 @@ public:
 
     // The ten attributes and skills, strength first (index 0..9).
     int32_t& attribute(int index);
+
+    CreatureLink link() const { return self; }
 
     std::vector<ItemRef> inventory;
     int32_t direction = 2;
@@ -92,6 +100,8 @@ public:
 private:
     // What attribute() hands out for an index outside 0..9.
     int32_t noAttribute = 0;
+    // Points at this creature while it lives; the destructor clears it.
+    std::shared_ptr<Characters*> self;
 };
 
 // Experience needed for the level after `level`: 250 (L + 1)(L + 2).

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+class Characters;
 class Interface;
 class Map;
 class NPC;
@@ -43,6 +44,15 @@ public:
     // One world tick for the creatures in view: act or slide, get drawn into
     // the world buffer with their hit effects; then the missiles move.
     void updateCreatures();
+
+    // Harm goes through these two: attacker against the creature on (column,
+    // row). 1 when refused because the attacker acted under a second ago,
+    // else 0.
+    int physicalAttack(Characters& attacker, int32_t column, int32_t row);
+    int magicAttack(Characters& attacker, int32_t column, int32_t row);
+    // The attack key: cast, heal, shoot or strike with what the player holds.
+    // Always 1.
+    int playerAttack();
 
     // Field and world-buffer geometry.
     static constexpr int kViewColumns = 34;
@@ -85,6 +95,12 @@ private:
     void behave(NPC& creature);
     // Flies every missile queued at this moment one field on.
     void moveMissiles();
+    // Both attacks; `timed` is false for a missile's hit, which is never
+    // refused by the one-second rule.
+    int strike(Characters& attacker, int32_t column, int32_t row, bool magic, bool timed);
+    // The player's shot with a bow or crossbow; the other hand holds the
+    // ammunition.
+    void playerShoot(ItemRef& weapon, ItemRef& ammunition, uint32_t now);
 
     // Copies that rectangle of the world buffer to the screen at (0, 0).
     void showView(const SDL_Rect& source);

@@ -20,7 +20,7 @@ protected:
         village.npcs = {"22:16|wolf", "38:16|bear"};
         writeMap(world, "village", village);
         writeStart("village 20 15");
-        writeCreature("wolf", kWolfRed);
+        writeCreature("wolf", kWolfRed, false);  // stands still to be looked at
         writeCreature("bear", kBearRed);
         writeStrip(world, "data\\smog.bmp", {kSmog[0], kSmog[1], kSmog[2]}, 25, 25);
         writeStrip(world, "data\\blood.bmp", {kBlood[0], kBlood[1], kBlood[2]}, 25, 25);

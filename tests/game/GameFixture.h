@@ -29,8 +29,11 @@ protected:
     // drawn as path); the caller fills in terrain and sections.
     static MapFiles grassMap(int columns, int rows);
     void writeStart(const std::string& line) const { world.write("data\\maps\\start.dat", line); }
-    // A hostile creature with its own sheet and no definition file.
-    void writeCreature(const std::string& id, uint8_t red) const { writeSpriteSheet(world, id, red); }
+    // A creature with its own sheet; without a definition file it is hostile.
+    void writeCreature(const std::string& id, uint8_t red, bool hostile = true) const {
+        writeSpriteSheet(world, id, red);
+        if (!hostile) world.write("data\\characters\\" + id + "\\data.ini", "agression=0\n");
+    }
     std::unique_ptr<Game> startGame() const { return std::make_unique<Game>(sdl.screen); }
 
     SdlSession sdl;

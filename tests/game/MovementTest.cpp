@@ -12,7 +12,7 @@ namespace {
 class MovementTest : public GameTest {
 protected:
     MovementTest() {
-        writeCreature("wolf", kWolfRed);
+        writeCreature("wolf", kWolfRed, false);
         village = grassMap(40, 30);
         village.terrain[15][19] = 's';  // left of the player
         village.terrain[10][10] = 's';  // a landmark for the view
