@@ -20,6 +20,7 @@ SLOTS = {"armor": "armor", "helmet": "helmet", "ring1": "ring", "ring2": "ring",
          "necklace": "necklace", "boots": "boots"}
 HAND_TYPES = ("onehanded", "twohanded", "bow", "crossbow", "arrow", "carrow", "dmgRune")
 MAGENTA = (255, 0, 255)
+MP_PER_WILLPOWER = 16  # the game's maxMP for each point of willpower
 
 
 class Checker:
@@ -100,6 +101,11 @@ class Checker:
         for weapon, ammo in (("bow", "arrow"), ("crossbow", "carrow")):
             if weapon in kinds:
                 self.expect(ammo in kinds, "%s holds a %s without %s" % (cid, weapon, ammo))
+        for hand, kind in hands.items():
+            if kind == "dmgRune":  # a caster who cannot cast once is a bug, not a weak foe
+                cost = number((self.item(keys[hand]) or {}).get("MP", "0")) or 0
+                mp = MP_PER_WILLPOWER * (number(keys.get("willpower", "5")) or 0)
+                self.expect(mp >= cost, "%s has %d MP, %s costs %d a cast" % (cid, mp, keys[hand], cost))
         for iid in inventory:
             self.item(iid)
         self.expect(number(keys.get("dexterity", "5")) != 0, "%s has dexterity 0" % cid)

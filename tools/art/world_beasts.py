@@ -2,6 +2,7 @@
 from PIL import ImageOps
 
 from world_common import FIELD, canvas, ellipse, line, outline, put, rect, rng, shade
+from world_gear import corpse_gear
 
 FUR = (128, 126, 132)
 BELLY = (190, 186, 184)
@@ -117,6 +118,7 @@ def person_corpse(look, seed):
         rect(body, 1, 7, 4, 15, look.get("headgear_colour", (150, 150, 160)))
     put(body, 5, 10, (30, 24, 30))  # closed eyes
     put(body, 5, 12, (30, 24, 30))
+    corpse_gear(body, look)
     outline(body)
     img.alpha_composite(body)
     return img

@@ -31,6 +31,14 @@ LOOKS = {
     "banditarcher": dict(skin=(226, 170, 130), hair=(120, 50, 30), shirt=(86, 110, 60), pants=(74, 64, 48),
                          shoes=(60, 44, 30), vest=(100, 72, 44), headgear="hood", headgear_colour=(60, 90, 50),
                          weapon="bow"),
+    "crossbowman": dict(skin=(222, 168, 128), hair=(70, 46, 32), shirt=(150, 54, 44), sleeve=(128, 46, 40),
+                        pants=(64, 60, 66), shoes=(58, 42, 32), belt=(70, 48, 30), headgear="kettle",
+                        headgear_colour=(158, 162, 172), coif=(118, 122, 132), beard=(74, 50, 36),
+                        weapon="crossbow"),
+    "mage": dict(skin=(222, 196, 176), hair=(200, 200, 206), shirt=(58, 44, 96), sleeve=(50, 38, 84),
+                 pants=(44, 36, 60), shoes=(40, 32, 40), belt=(170, 40, 34), robe=True, trim=(206, 164, 64),
+                 beard=(206, 206, 212), headgear="pointed", headgear_colour=(58, 44, 96),
+                 band=(170, 40, 34), weapon="firestaff"),
     "skeleton": dict(skin=(226, 220, 196), hair=(226, 220, 196), shirt=(226, 220, 196), pants=(226, 220, 196),
                      shoes=(200, 194, 170), skeleton=True, hairstyle="bald", weapon="axe"),
 }
@@ -137,6 +145,31 @@ rightHand=arrows
 boots=boots
 [Inventory]
 bread""",
+    "crossbowman": """name=Bandit crossbowman
+exp=150
+level=2
+strength=7
+dexterity=6
+condition=5
+crossbowSkill=15
+leftHand=crossbow
+rightHand=bolts
+[Inventory]
+bolts
+hppotion""",
+    # 16 MP a point of willpower: 48 MP is four fire runes
+    "mage": """name=Dark mage
+exp=220
+level=4
+strength=4
+dexterity=6
+condition=5
+intelligence=12
+willpower=3
+leftHand=firerune
+[Inventory]
+mppotion
+healrune""",
     "skeleton": """name=Skeleton
 exp=180
 level=3

@@ -117,6 +117,14 @@ def rect(img, x0, y0, x1, y1, colour):
             put(img, x, y, colour)
 
 
+def lit_box(img, x0, y0, x1, y1, colour, lit=True):
+    """A body part lit from the left: light left column, dark right column."""
+    rect(img, x0, y0, x1, y1, colour)
+    if lit and x1 > x0:
+        rect(img, x0, y0, x0, y1, shade(colour, 1.18))
+        rect(img, x1, y0, x1, y1, shade(colour, 0.72))
+
+
 def ellipse(img, cx, cy, rx, ry, colour, light=None, dark=None):
     """Filled ellipse; optional light top-left and dark bottom-right rims."""
     for y in range(int(cy - ry) - 1, int(cy + ry) + 2):

@@ -5,16 +5,10 @@ facing down, up and right; facing left is the right frame mirrored."""
 from PIL import ImageOps
 
 from world_common import canvas, line, outline, put, rect, shade
+from world_common import lit_box as _box
+from world_gear import HEADGEAR, WEAPONS, on_the_back
 
 W, H = 25, 40
-
-
-def _box(img, x0, y0, x1, y1, colour, lit=True):
-    """A body part lit from the left: light left column, dark right column."""
-    rect(img, x0, y0, x1, y1, colour)
-    if lit and x1 > x0:
-        rect(img, x0, y0, x0, y1, shade(colour, 1.18))
-        rect(img, x1, y0, x1, y1, shade(colour, 0.72))
 
 
 def _leg(img, top, foot, width, colour, shoe, shoe_len, forward):
@@ -71,6 +65,11 @@ def _front_back(img, look, back, walk):
         _box(img, 7, 14, 17, 25, shirt)
         if look.get("robe"):
             _box(img, 7, 24, 17, 33 - (1 if walk else 0), shirt)
+            hem = 33 - (1 if walk else 0)
+            if look.get("trim"):  # hem, and the opening down the front
+                rect(img, 7, hem, 17, hem, look["trim"])
+                if not back:
+                    rect(img, 12, 14, 12, hem, look["trim"])
         if look.get("vest") and not back:
             _box(img, 7, 14, 9, 25, look["vest"], lit=False)
             _box(img, 15, 14, 17, 25, look["vest"], lit=False)
@@ -139,6 +138,10 @@ def _side(img, look, walk):
         _box(img, 9, 14, 15, 25, shirt)
         if look.get("robe"):
             _box(img, 9, 24, 15, 33 - (1 if walk else 0), shirt)
+            hem = 33 - (1 if walk else 0)
+            if look.get("trim"):
+                rect(img, 9, hem, 15, hem, look["trim"])
+                rect(img, 15, 14, 15, hem, look["trim"])
         if look.get("plate"):
             _box(img, 10, 15, 15, 22, look["plate"])
         if look.get("vest"):
@@ -180,7 +183,9 @@ def _headgear(img, look, view):
     if not gear:
         return
     c = look.get("headgear_colour", (150, 150, 160))
-    if gear == "helmet":
+    if gear in HEADGEAR:
+        HEADGEAR[gear](img, look, view)
+    elif gear == "helmet":
         _box(img, 7, 2, 17, 7, c)
         rect(img, 8, 1, 16, 1, c)
         rect(img, 9, 2, 10, 3, shade(c, 1.5))
@@ -226,7 +231,9 @@ def _weapon(img, look, view, walk):
         hx, hy = 5, 24 + (1 if walk else 0)
     else:
         hx, hy = (15, 23) if walk else (12, 24)
-    if kind == "sword":
+    if kind in WEAPONS:
+        WEAPONS[kind](img, look, view, hx, hy, walk)
+    elif kind == "sword":
         rect(img, hx - 1, hy, hx + 2, hy, (150, 120, 60))  # cross guard
         rect(img, hx, hy + 1, hx + 1, hy + 10, steel)
         rect(img, hx + 1, hy + 1, hx + 1, hy + 10, shade(steel, 0.75))
@@ -275,6 +282,8 @@ def frame(look, facing, walk):
         if back:
             _weapon(img, look, "back", walk)
         _front_back(img, look, back, walk)
-        if not back:
+        if back:
+            on_the_back(img, look)
+        else:
             _weapon(img, look, "front", walk)
     return outline(img)

@@ -13,8 +13,11 @@ COLS, ROWS = 50, 40
 WEST_GATE = ((0, 19), (0, 20))
 GRASS = (66, 120, 50)
 
+# Harder the further from the village road: wolves first, then the camp with
+# its shooters at the back, then the ruins with the mage behind his dead.
 PEOPLE = ((17, 18, "wolf"), (28, 18, "wolf"), (32, 22, "wolf"), (40, 11, "bandit"),
-          (44, 10, "banditarcher"), (41, 31, "skeleton"), (43, 34, "skeleton"))
+          (44, 10, "banditarcher"), (40, 5, "crossbowman"), (42, 5, "crossbowman"),
+          (41, 31, "skeleton"), (43, 34, "skeleton"), (45, 33, "mage"))
 GROUND = ((10, 10, "healrune"), (31, 20, "mppotion"), (36, 9, "crossbow"), (36, 9, "bolts"),
           (42, 6, "arrows"), (38, 31, "helmet"), (42, 30, "firerune"), (44, 34, "necklace"),
           (16, 30, "axe"))

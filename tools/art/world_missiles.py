@@ -23,8 +23,9 @@ def _bolt_flight():
     rect(img, 6, 11, 18, 11, (150, 110, 70))
     for k in range(3):
         rect(img, 19 + k, 10 + k, 19 + k, 14 - k, (160, 166, 176))
-    rect(img, 6, 9, 8, 10, (90, 90, 100))
-    rect(img, 6, 14, 8, 15, (90, 90, 100))
+    for y, y2 in ((9, 10), (15, 14)):  # vanes swept back, so the tail reads as a tail
+        rect(img, 4, y, 6, y, (90, 90, 100))
+        rect(img, 6, y2, 9, y2, (90, 90, 100))
     return img
 
 
