@@ -136,10 +136,10 @@ dagger""",
     "banditarcher": """name=Bandit archer
 exp=130
 level=2
-strength=6
+strength=5
 dexterity=5
-condition=4
-bowSkill=15
+condition=3
+bowSkill=10
 leftHand=bow
 rightHand=arrows
 boots=boots
@@ -148,8 +148,8 @@ bread""",
     "crossbowman": """name=Bandit crossbowman
 exp=150
 level=2
-strength=7
-dexterity=6
+strength=6
+dexterity=5
 condition=5
 crossbowSkill=15
 leftHand=crossbow
@@ -162,9 +162,9 @@ hppotion""",
 exp=220
 level=4
 strength=4
-dexterity=6
-condition=5
-intelligence=12
+dexterity=5
+condition=9
+intelligence=25
 willpower=3
 leftHand=firerune
 [Inventory]
