@@ -1,7 +1,10 @@
 // One frame of a busy view under the dummy SDL video driver: the whole 34 by
 // 26 view on the map, 50 creatures in view, item and corpse piles, scenery,
-// the creature panel and the statistics panel open.
+// the creature panel and the statistics panel open. Beside it the same view
+// as a battle: the 50 creatures hostile, half of them archers, and 100
+// missiles in flight.
 #include "characters/Corpse.h"
+#include "characters/NPC.h"
 #include "characters/Player.h"
 #include "game/Game.h"
 #include "support/TestWorld.h"
@@ -21,27 +24,38 @@ constexpr int kRows = 50;
 constexpr int kPlayerColumn = 30;
 constexpr int kPlayerRow = 25;
 
-void writeWorld(const TempWorld& world) {
+void writeWorld(const TempWorld& world, bool battle) {
     world.copyShippedData();
     for (int k = 0; k < 4; ++k) {
         const std::string id = "item" + std::to_string(k);
         world.write("data\\items\\" + id + "\\data.ini", "name=Thing " + std::to_string(k) + "\ntype=onehanded\n");
         world.writeBitmap("data\\items\\" + id + "\\" + id + ".bmp", 25, 25, 200, 40 * k, 0);
     }
-    for (const std::string id : {"wolf", "Gracz"}) {
+    for (const std::string id : {"wolf", "archer", "Gracz"}) {
         world.writeBitmap("data\\characters\\" + id + "\\" + id + ".bmp", 103, 81, 120, 90, 60);
         world.writeBitmap("data\\characters\\" + id + "\\dead.bmp", 25, 25, 90, 0, 0);
     }
-    world.write("data\\characters\\wolf\\data.ini", "name=Wolf\nagression=0\n");
+    // In the battle nobody dies of the blows and missiles, so the scene stays
+    // as busy from the first iteration to the last.
+    world.write("data\\characters\\wolf\\data.ini", battle ? "name=Wolf\ncondition=100000\n" : "name=Wolf\nagression=0\n");
+    world.write("data\\characters\\archer\\data.ini", "name=Archer\ncondition=100000\nleftHand=bow\nrightHand=arrows\n");
 
     // 80 creatures spread over the view (30 die for the corpse piles), items
-    // in piles of two on every third field of the view.
+    // in piles of two on every third field of the view. In the battle they
+    // stand within the 10 fields at which hostile creatures act.
     std::string npcs;
-    for (int i = 0; i < 80; ++i) {
-        const int column = 14 + (i * 7) % 34;
-        const int row = 13 + (i * 5) % 26;
+    for (int i = 0, k = 0; i < 80; ++i) {
+        int column = 14 + (i * 7) % 34;
+        int row = 13 + (i * 5) % 26;
+        if (battle) {
+            do {
+                column = kPlayerColumn - 10 + k % 21;
+                row = kPlayerRow - 10 + k / 21;
+                ++k;
+            } while ((column + row) % 5 != 0);
+        }
         if (column == kPlayerColumn && row == kPlayerRow) continue;
-        npcs += std::to_string(column) + ":" + std::to_string(row) + "|wolf\n";
+        npcs += std::to_string(column) + ":" + std::to_string(row) + (battle && i % 2 ? "|archer\n" : "|wolf\n");
     }
     npcs += std::to_string(kPlayerColumn) + ":" + std::to_string(kPlayerRow + 1) + "|wolf\n";
     std::string items;
@@ -79,22 +93,52 @@ void leaveCorpses(Map& map) {
     map.fieldAt(kPlayerColumn, kPlayerRow).corpses.push_back(std::make_unique<Corpse>("Wolf", "wolf", *any));
 }
 
-void BM_BusyFrame(benchmark::State& state) {
+// Keeps 100 spells in the air, fired by the creatures in view from fields
+// all over it; between creatures they do no harm.
+void topUpMissiles(Game& game, const std::vector<NPC*>& shooters, unsigned& turn) {
+    while (game.missiles.size() < 100) {
+        NPC& shooter = *shooters[turn % shooters.size()];
+        Missile missile = launch(shooter, shooter.leftHand, static_cast<int32_t>(turn % 4), true);
+        missile.column = 14 + static_cast<int32_t>((turn * 11) % 34);
+        missile.row = 13 + static_cast<int32_t>((turn * 7) % 26);
+        game.missiles.push_back(missile);
+        ++turn;
+    }
+}
+
+void runFrames(benchmark::State& state, bool battle) {
     SdlSession sdl;
     TempWorld world;
-    writeWorld(world);
+    writeWorld(world, battle);
     {
         Game game(sdl.screen);
         leaveCorpses(*game.map);
         game.interface->statsShown = true;
         game.player->attributePoints = 2;
         game.player->skillPoints = 1;
+        game.player->condition = 100000;
+        game.player->recomputeStats();
+        game.player->HP = game.player->maxHP;
         game.map->draw(game.worldBuffer.get());
+        std::vector<NPC*> shooters;
+        for (Characters* c : game.map->visibleCreatures)
+            if (NPC* npc = dynamic_cast<NPC*>(c); npc && npc->leftHand) shooters.push_back(npc);
         state.counters["creatures"] = static_cast<double>(game.map->visibleCreatures.size());
         game.map->visibleCreatures.clear();
-        for (auto _ : state) benchmark::DoNotOptimize(game.frame());
+        unsigned turn = 0;
+        size_t flying = 0;
+        for (auto _ : state) {
+            if (battle) topUpMissiles(game, shooters, turn);
+            flying = game.missiles.size();
+            benchmark::DoNotOptimize(game.frame());
+        }
+        state.counters["missiles"] = static_cast<double>(flying);
     }
 }
+
+void BM_BusyFrame(benchmark::State& state) { runFrames(state, false); }
+void BM_BattleFrame(benchmark::State& state) { runFrames(state, true); }
 BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BattleFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The built game in a real X server, driven like a player would.
+#include "characters/Player.h"
 #include "support/TestWorld.h"
 #include "support/XServer.h"
 
@@ -52,11 +53,25 @@ class RealWindow : public testing::Test {
 protected:
     void SetUp() override {
         world.copyShippedData();
+        adjustWorld();
         ASSERT_TRUE(x.ready()) << "Xvfb did not start";
         game = std::make_unique<GameProcess>(x, world.root());
         window = findGameWindow(x);
         ASSERT_FALSE(window.empty()) << "no window titled RPG appeared on " << x.display() << "; the game said:\n"
                                      << game->output().substr(0, 300) << "\nstill running: " << (game->waitExit(0) == -1);
+    }
+
+    // Changes to the shipped world before the game starts.
+    virtual void adjustWorld() {}
+    void startNewGame() {
+        // New game sits at (290, 326), 220 by 46, in the shipped layout.
+        runOn(x, "xdotool mousemove --window " + window + " 400 349 click 1");
+        std::string shot;
+        for (int i = 0; i < 100 && !hpBarShown(shot); ++i) {
+            pause(200);
+            shot = screenshot(x, window);
+        }
+        ASSERT_TRUE(hpBarShown(shot)) << "the game did not start";
     }
 
     TempWorld world;
@@ -84,17 +99,10 @@ TEST_F(RealWindow, NewGameShowsTheWorldAndQuitFromTheGameEndsWithOne) {
     ASSERT_EQ(menu.size(), 800u * 600u * 3u);
     EXPECT_FALSE(hpBarShown(menu));
 
-    // New game sits at (290, 326), 220 by 46, in the shipped layout.
-    runOn(x, "xdotool mousemove --window " + window + " 400 349 click 1");
-    std::string shot;
-    for (int i = 0; i < 100 && !hpBarShown(shot); ++i) {
-        pause(200);
-        shot = screenshot(x, window);
-    }
-    ASSERT_TRUE(hpBarShown(shot)) << "the game did not start";
+    startNewGame();
     runOn(x, "xdotool windowfocus --sync " + window + " key --delay 400 Right Right Down Left");
     pause(1000);
-    shot = screenshot(x, window);
+    std::string shot = screenshot(x, window);
     ASSERT_EQ(shot.size(), menu.size());
 
     // The world, not the menu and not a blank screen: most pixels changed and
@@ -122,4 +130,47 @@ TEST_F(RealWindow, NewGameShowsTheWorldAndQuitFromTheGameEndsWithOne) {
     EXPECT_EQ(game->waitExit(20), 1);
     EXPECT_EQ(game->output(), "Loading SDL\n");
     EXPECT_FALSE(world.exists("data/player.tmp"));
+}
+
+namespace {
+
+// A weak hostile creature right below the start, where the new player looks.
+class RealWindowFight : public RealWindow {
+protected:
+    void adjustWorld() override {
+        world.write("data/characters/rat/data.ini", "name=Rat\nexp=77\ncondition=0\nstrength=0\n");
+        world.write("data/characters/rat/rat.bmp", world.read("data/characters/wolf/wolf.bmp"));
+        world.write("data/characters/rat/dead.bmp", world.read("data/characters/wolf/dead.bmp"));
+        std::string village = world.read("data/maps/village/data.ini");
+        const size_t npcs = village.find("[npc]\n");
+        ASSERT_NE(npcs, std::string::npos);
+        village.insert(npcs + 6, "25:20|rat\n");
+        world.write("data/maps/village/data.ini", village);
+    }
+};
+
+}  // namespace
+
+TEST_F(RealWindowFight, TheAttackKeyKillsTheCreatureInFrontAndPaysItsExperience) {
+    startNewGame();
+    // A blow a second at most; a blow of this fresh player kills the rat
+    // seven times in ten.
+    runOn(x, "xdotool windowfocus --sync " + window + " key --delay 1100 a a a a a a a a");
+    runOn(x, "xdotool key Escape");  // the working files are written before the menu opens
+    bool menuShown = false;
+    for (int i = 0; i < 50 && !menuShown; ++i) {
+        pause(200);
+        menuShown = !hpBarShown(screenshot(x, window));
+    }
+    ASSERT_TRUE(menuShown);
+    ASSERT_TRUE(world.exists("data/player.tmp"));
+    const std::string state = world.read("data/player.tmp");
+    runOn(x, "xdotool mousemove --window " + window + " 400 461 click 1");
+    EXPECT_EQ(game->waitExit(20), 1);
+
+    world.write("data/player.tmp", state);
+    SdlSession sdl;
+    Player player(0, 0, "Gracz");
+    EXPECT_EQ(player.exp, 77);
+    EXPECT_GT(player.HP, 0);
 }
