@@ -57,6 +57,7 @@ void keyDown(SDLKey key) {
         case SDLK_TAB: ui.inventoryShown = !ui.inventoryShown; break;
         case SDLK_ESCAPE: openInGameMenu(); break;
         case SDLK_a: game().playerAttack(); break;
+        case SDLK_p: game().pickUp(); break;
         case SDLK_q: ui.statsShown = !ui.statsShown; break;
         case SDLK_r: ui.toggleDialogue(); break;
         case SDLK_s: ui.searchShown = !ui.searchShown; break;
@@ -86,7 +87,7 @@ void handleGameEvent(const SDL_Event& event) {
             game().interface->pointerX = event.button.x;
             game().interface->pointerY = event.button.y;
             if (event.button.button == SDL_BUTTON_LEFT)
-                game().interface->leftRelease(event.button.x, event.button.y, topCorpse());
+                game().releaseLeft(event.button.x, event.button.y, true);
             else if (event.button.button == SDL_BUTTON_RIGHT)
                 game().interface->rightRelease(event.button.x, event.button.y, topCorpse());
             break;

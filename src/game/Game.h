@@ -54,6 +54,13 @@ public:
     // Always 1.
     int playerAttack();
 
+    // The top item under the player into the inventory.
+    void pickUp();
+    // A left release: the interface drops what is dragged and clicks what is
+    // under the pointer; then the corpse under the player is removed or
+    // pushed as it asks.
+    void releaseLeft(int x, int y, bool fromEvent);
+
     // Field and world-buffer geometry.
     static constexpr int kViewColumns = 34;
     static constexpr int kViewRows = 26;

@@ -60,8 +60,8 @@ void Interface::draw(const ItemRef& item, Corpse* corpse) {
     if (statsShown) drawStats();
     // The quest log goes here, while questLogShown.
     if (!corpse) searchShown = false;
-    // The search window goes here, while searchShown.
-    // The inventory panel goes here, while inventoryShown.
+    if (searchShown) drawSearchWindow(*corpse);
+    if (inventoryShown) drawInventory();
     drawNpcPanel(item, corpse);
     if (!(dialogueShown && target && target->dialogue.hasDialogue && !target->agression)) {
         dialogueShown = false;
@@ -69,22 +69,6 @@ void Interface::draw(const ItemRef& item, Corpse* corpse) {
     }
     // The dialogue panel goes here, for `target`, while dialogueShown.
     if (draggedItem) blit(draggedItem->image, nullptr, pointerX - grabX, pointerY - grabY);
-}
-
-void Interface::leftPress(int x, int y, Corpse* /*corpse*/) {
-    // Starting a drag and pressing the search window's buttons come here too.
-    if (statsShown) pressPlus(x, y);
-}
-
-void Interface::leftRelease(int x, int y, Corpse* /*corpse*/) {
-    // The drop of a dragged item comes first, once items can be dragged.
-    if (statsShown) releasePlus(x, y);
-    // Then the scroll arrows, the search window and the text panels.
-    endDrag();
-}
-
-void Interface::rightRelease(int /*x*/, int /*y*/, Corpse* /*corpse*/) {
-    // Using, wearing and taking items with the right button: not handled yet.
 }
 
 void Interface::endDrag() {

@@ -8,6 +8,7 @@
 #include "characters/NPC.h"
 #include "characters/Player.h"
 #include "items/Item.h"
+#include "ui/ItemMoves.h"
 #include "util/Image.h"
 
 #include <SDL/SDL.h>
@@ -26,8 +27,14 @@ public:
     // Either may be null.
     void draw(const ItemRef& item, Corpse* corpse);
 
+    // Starts a drag, or presses a button. The corpse is the top one under
+    // the player, or null.
     void leftPress(int x, int y, Corpse* corpse);
-    void leftRelease(int x, int y, Corpse* corpse);
+    // Drops what is dragged, clicks what was released on, and ends the drag.
+    // Returns what the game must do with the corpse under the player: 1
+    // remove it, or push it up (2), down (4), left (8) or right (16).
+    int leftRelease(int x, int y, Corpse* corpse);
+    // Uses, wears, takes off or takes an item at once.
     void rightRelease(int x, int y, Corpse* corpse);
     void toggleQuestLog();
     void toggleDialogue();
@@ -139,6 +146,22 @@ private:
     void drawBottomBar();
     void drawStats();
     void drawNpcPanel(const ItemRef& item, Corpse* corpse);
+    void drawInventory();
+    void drawSearchWindow(Corpse& corpse);
+    // An arrow or bolt stack's amount over its icon at (x, y): the number
+    // `lift` pixels down, "+++" for a large stack a little up and left.
+    void drawAmount(const ItemRef& item, int x, int y, int lift);
+
+    // Drag sources: true when the press started a drag (or hit a source).
+    bool pressInventory(int x, int y);
+    bool pressQuickSlot(int x, int y);
+    bool pressSearchWindow(int x, int y, Corpse& corpse);
+    // The drag as the item rules see it.
+    itemmoves::Drag currentDrag() const;
+    void drop(int x, int y, Corpse* corpse);
+    void releaseInventoryArrows(int x, int y);
+    // The search window's arrows and buttons; returns the request bits.
+    int releaseSearchWindow(int x, int y, Corpse* corpse);
     // Plus buttons of the statistics panel: index 0-9 of the one at (x, y), or -1.
     int plusAt(int x, int y) const;
     void pressPlus(int x, int y);
