@@ -1,8 +1,9 @@
 // One frame of a busy view under the dummy SDL video driver: the whole 34 by
 // 26 view on the map, 50 creatures in view, item and corpse piles, scenery,
 // the creature panel and the statistics panel open. Beside it the same view
-// as a battle: the 50 creatures hostile, half of them archers, and 100
-// missiles in flight.
+// as a battle (the 50 creatures hostile, half of them archers, and 100
+// missiles in flight) and with the inventory open on 88 items and the search
+// window on 30.
 #include "characters/Corpse.h"
 #include "characters/NPC.h"
 #include "characters/Player.h"
@@ -137,8 +138,31 @@ void runFrames(benchmark::State& state, bool battle) {
 }
 
 void BM_BusyFrame(benchmark::State& state) { runFrames(state, false); }
+
+// A full pack, a third of it arrow and bolt stacks, and a corpse of 30 items.
+void BM_InventoryFrame(benchmark::State& state) {
+    SdlSession sdl;
+    TempWorld world;
+    writeWorld(world, false);
+    {
+        Game game(sdl.screen);
+        leaveCorpses(*game.map);
+        game.interface->statsShown = true;
+        const char* const kinds[] = {"item0", "arrows", "item1", "bolts", "item2", "item3"};
+        for (int i = 0; i < 88; ++i) {
+            game.player->inventory.push_back(makeItem(kinds[i % 6]));
+            game.player->inventory.back()->amount = static_cast<uint32_t>(i * 37 % 1500);
+        }
+        Corpse& corpse = *game.map->fieldAt(kPlayerColumn, kPlayerRow).corpses.back();
+        for (int i = 0; i < 30; ++i) corpse.items.push_back(makeItem(kinds[i % 6]));
+        game.interface->inventoryShown = true;
+        game.interface->searchShown = true;
+        for (auto _ : state) benchmark::DoNotOptimize(game.frame());
+    }
+}
 void BM_BattleFrame(benchmark::State& state) { runFrames(state, true); }
 BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BattleFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InventoryFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

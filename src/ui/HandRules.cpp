@@ -83,7 +83,7 @@ void wieldOneHanded(Player& player, ItemRef& hand, ItemRef& other, size_t at) {
 
 }  // namespace
 
-void handToInventory(Player& player, int number) {
+void handToInventory(Player& player, int number, bool ammunitionFirst) {
     ItemRef& hand = slot(player, number);
     ItemRef& other = otherHand(player, number);
     if (!hand) return;
@@ -97,11 +97,10 @@ void handToInventory(Player& player, int number) {
         other.reset();
     }
     player.unequip(item);
-    if (ammunition) {
-        player.unequip(ammunition);
-        stow(player, ammunition);
-    }
+    if (ammunition) player.unequip(ammunition);
+    if (ammunitionFirst) stow(player, ammunition);
     player.inventory.push_back(item);
+    if (!ammunitionFirst) stow(player, ammunition);
 }
 
 void dropOnHand(Player& player, const Drag& drag, int number) {

@@ -11,7 +11,10 @@ const char* const kFontPath = "data\\comic.ttf";
 
 Interface::Interface(Player* player, SDL_Surface* screen) : screen(screen), player(player) { loadResources(); }
 
-Interface::~Interface() { closeFonts(); }
+Interface::~Interface() {
+    keptTexts.clear();
+    closeFonts();
+}
 
 void Interface::loadResources() {
     // A picture that fails to load stays null and is simply not drawn.
@@ -105,4 +108,20 @@ void Interface::drawText(TTF_Font* font, const std::string& text, SDL_Color colo
     if (!font || text.empty()) return;
     SurfacePtr rendered(TTF_RenderText_Solid(font, text.c_str(), colour));
     blit(rendered.get(), nullptr, x, y);
+}
+
+void Interface::drawKeptText(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y) {
+    if (!font || text.empty()) return;
+    // A few hundred distinct amounts at most are on screen; past that, start afresh.
+    constexpr size_t kMostKept = 512;
+    std::string key = text;
+    key += '\0';
+    key += std::to_string(TTF_FontHeight(font)) + ':' + std::to_string(colour.r) + ',' + std::to_string(colour.g) +
+           ',' + std::to_string(colour.b);
+    auto kept = keptTexts.find(key);
+    if (kept == keptTexts.end()) {
+        if (keptTexts.size() >= kMostKept) keptTexts.clear();
+        kept = keptTexts.emplace(key, SurfacePtr(TTF_RenderText_Solid(font, text.c_str(), colour))).first;
+    }
+    blit(kept->second.get(), nullptr, x, y);
 }

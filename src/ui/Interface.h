@@ -15,6 +15,7 @@
 #include <SDL/SDL_ttf.h>
 
 #include <string>
+#include <unordered_map>
 
 class Interface {
 public:
@@ -171,4 +172,9 @@ private:
     void blit(SDL_Surface* image, const SDL_Rect* source, int x, int y);
     // Empty texts and a missing font draw nothing.
     void drawText(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y);
+    // The same for texts that come back frame after frame (stack amounts): a
+    // full pack would otherwise render dozens of them every frame.
+    void drawKeptText(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y);
+
+    std::unordered_map<std::string, SurfacePtr> keptTexts;
 };

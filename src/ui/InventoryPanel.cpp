@@ -49,7 +49,7 @@ void Interface::drawInventory() {
 void Interface::drawAmount(const ItemRef& item, int x, int y, int lift) {
     if (!itemkinds::isAmmunition(item)) return;
     if (item->amount >= kLargeStack)
-        drawText(largeFont, "+++", amountColour, x - 2, y - 6 + lift);
+        drawKeptText(largeFont, "+++", amountColour, x - 2, y - 6 + lift);
     else
-        drawText(smallFont, std::to_string(item->amount), amountColour, x, y + lift);
+        drawKeptText(smallFont, std::to_string(item->amount), amountColour, x, y + lift);
 }

@@ -70,7 +70,7 @@ void dropOnGrid(Player& player, Corpse* corpse, const Drag& drag, size_t target)
             break;
         case From::equipment:
             if (drag.index == layout::kLeftHand || drag.index == layout::kRightHand) {
-                handToInventory(player, drag.index);
+                handToInventory(player, drag.index, true);
             } else {
                 slot(player, drag.index).reset();
                 player.unequip(drag.item);
@@ -142,7 +142,7 @@ void useFromInventory(Player& player, size_t index) {
 void takeOff(Player& player, int number) {
     if (number == layout::kLeftHand || number == layout::kRightHand) {
         // Ammunition leaves with its weapon, never by itself.
-        if (!isAmmunition(slot(player, number))) handToInventory(player, number);
+        if (!isAmmunition(slot(player, number))) handToInventory(player, number, false);
         return;
     }
     ItemRef& worn = slot(player, number);

@@ -74,6 +74,18 @@ protected:
         ASSERT_TRUE(hpBarShown(shot)) << "the game did not start";
     }
 
+    // Escape, and data/player.tmp once the menu is up (the working files
+    // are written before it opens); empty if it never came.
+    std::string stateAtTheMenu() {
+        runOn(x, "xdotool key Escape");
+        for (int i = 0; i < 50; ++i) {
+            pause(200);
+            if (!hpBarShown(screenshot(x, window)))
+                return world.exists("data/player.tmp") ? world.read("data/player.tmp") : "";
+        }
+        return "";
+    }
+
     TempWorld world;
     XServer x;
     std::unique_ptr<GameProcess> game;
@@ -149,22 +161,49 @@ protected:
     }
 };
 
+// A short sword lying on the start field.
+class RealWindowItems : public RealWindow {
+protected:
+    void adjustWorld() override {
+        std::string village = world.read("data/maps/village/data.ini");
+        const size_t items = village.find("[items]\n");
+        ASSERT_NE(items, std::string::npos);
+        village.insert(items + 8, "25:19|shortsword\n");
+        world.write("data/maps/village/data.ini", village);
+    }
+};
+
 }  // namespace
+
+TEST_F(RealWindowItems, PickedUpAndDraggedIntoTheLeftHand) {
+    startNewGame();
+    // Pick it up, open the pack, drag the first cell onto the left hand.
+    runOn(x, "xdotool windowfocus --sync " + window + " key --delay 300 p Tab");
+    pause(500);
+    runOn(x, "xdotool mousemove --window " + window + " 258 30 mousedown 1 sleep 0.3 mousemove --window " + window +
+                 " 180 90 sleep 0.3 mousemove --window " + window + " 100 138 sleep 0.3 mouseup 1");
+    pause(500);
+    const std::string state = stateAtTheMenu();
+    ASSERT_FALSE(state.empty());
+    runOn(x, "xdotool mousemove --window " + window + " 400 461 click 1");
+    EXPECT_EQ(game->waitExit(20), 1);
+
+    world.write("data/player.tmp", state);
+    SdlSession sdl;
+    Player player(0, 0, "Gracz");
+    ASSERT_TRUE(player.leftHand);
+    EXPECT_EQ(player.leftHand->id, "shortsword");
+    EXPECT_TRUE(player.inventory.empty());
+    EXPECT_EQ(player.attack, 5 + 7) << "its attack counts";
+}
 
 TEST_F(RealWindowFight, TheAttackKeyKillsTheCreatureInFrontAndPaysItsExperience) {
     startNewGame();
     // A blow a second at most; a blow of this fresh player kills the rat
     // seven times in ten.
     runOn(x, "xdotool windowfocus --sync " + window + " key --delay 1100 a a a a a a a a");
-    runOn(x, "xdotool key Escape");  // the working files are written before the menu opens
-    bool menuShown = false;
-    for (int i = 0; i < 50 && !menuShown; ++i) {
-        pause(200);
-        menuShown = !hpBarShown(screenshot(x, window));
-    }
-    ASSERT_TRUE(menuShown);
-    ASSERT_TRUE(world.exists("data/player.tmp"));
-    const std::string state = world.read("data/player.tmp");
+    const std::string state = stateAtTheMenu();
+    ASSERT_FALSE(state.empty());
     runOn(x, "xdotool mousemove --window " + window + " 400 461 click 1");
     EXPECT_EQ(game->waitExit(20), 1);
 

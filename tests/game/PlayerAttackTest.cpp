@@ -69,7 +69,9 @@ TEST_F(PlayerAttackTest, WhatTheHandsHoldDecidesTheAttack) {
         EXPECT_EQ(p.HP, c.hpAfter);
         EXPECT_EQ(p.MP, c.mpAfter);
         EXPECT_EQ(p.lastActionTime, c.stamped ? now : before);
-        if (c.ammunitionAfter > 0) EXPECT_EQ(stack->amount, c.ammunitionAfter);
+        if (c.ammunitionAfter > 0) {
+            EXPECT_EQ(stack->amount, c.ammunitionAfter);
+        }
         if (c.ammunitionAfter < 0) {
             EXPECT_EQ(p.leftHand, nullptr);
             EXPECT_EQ(p.rightHand, nullptr);
@@ -82,7 +84,9 @@ TEST_F(PlayerAttackTest, WhatTheHandsHoldDecidesTheAttack) {
         const size_t flying = game->missiles.size();
         now += 999;
         game->playerAttack();
-        if (c.stamped) EXPECT_EQ(game->missiles.size(), flying);
+        if (c.stamped) {
+            EXPECT_EQ(game->missiles.size(), flying);
+        }
         game.reset();
     }
 }
