@@ -13,7 +13,10 @@ EAST_GATE = ((47, 17), (47, 18))
 START = (25, 19)
 
 PEOPLE = ((21, 18, "villager"), (27, 15, "merchant"), (43, 16, "guard"), (34, 24, "farmer"))
-GROUND = ((5, 5, "ring"), (10, 27, "hppotion"), (38, 28, "bread"), (8, 20, "dagger"))
+# A new player finds a weapon and something to drink within a few steps of
+# the well; the rest rewards a look round the village.
+GROUND = ((5, 5, "ring"), (10, 27, "hppotion"), (38, 28, "bread"), (8, 20, "dagger"), (23, 21, "dagger"),
+          (28, 21, "hppotion"), (29, 21, "hppotion"), (27, 22, "mppotion"))
 
 
 def _tiles():
