@@ -9,6 +9,9 @@ using itemmoves::Drag;
 using itemmoves::From;
 
 void Interface::leftPress(int x, int y, Corpse* corpse) {
+    // A press whose release never came (it happened outside the window)
+    // leaves nothing behind for this one.
+    endDrag();
     if (inventoryShown && pressInventory(x, y)) return;
     if (pressQuickSlot(x, y)) return;
     if (searchShown && corpse && pressSearchWindow(x, y, *corpse)) return;
