@@ -34,6 +34,23 @@ std::vector<ItemRef> clearHands(Player& player) {
     return held;
 }
 
+// Takes the item out of `hand` with its values: the other half of a
+// two-handed grip goes with it, and a bow's or crossbow's ammunition comes
+// out of the other hand into `ammunition` (values taken back too).
+ItemRef takeOutOfHand(Player& player, ItemRef& hand, ItemRef& other, ItemRef& ammunition) {
+    ItemRef item = std::move(hand);
+    hand.reset();
+    if (other == item) {
+        other.reset();
+    } else if (isShooter(item)) {
+        ammunition = std::move(other);
+        other.reset();
+    }
+    player.unequip(item);
+    if (ammunition) player.unequip(ammunition);
+    return item;
+}
+
 void putInHand(Player& player, ItemRef& hand, const ItemRef& item) {
     hand = item;
     player.equip(item);  // mirrors a two-handed weapon or rune into the other hand
@@ -49,34 +66,20 @@ void wieldOneHanded(Player& player, ItemRef& hand, ItemRef& other, size_t at) {
     }
     if (isAmmunition(hand)) {
         // The bow in the other hand and its arrows both go back.
-        ItemRef shooter = std::move(other);
-        ItemRef stack = std::move(hand);
-        other.reset();
-        hand.reset();
-        player.unequip(shooter);
-        player.unequip(stack);
+        ItemRef stack;
+        ItemRef nothing;
+        const ItemRef shooter = other ? takeOutOfHand(player, other, hand, stack) : nullptr;
+        if (hand) stack = takeOutOfHand(player, hand, other, nothing);  // no bow held it
         player.inventory.erase(player.inventory.begin() + static_cast<std::ptrdiff_t>(at));
         if (shooter) player.inventory.push_back(shooter);
         stow(player, stack);
         putInHand(player, hand, weapon);
         return;
     }
-    // What the hand held takes the weapon's place in the inventory; a bow's
-    // ammunition, or the other half of a two-handed grip, leaves as well.
-    ItemRef previous = std::move(hand);
-    hand.reset();
+    // What the hand held takes the weapon's place in the inventory.
     ItemRef ammunition;
-    if (other == previous) {
-        other.reset();
-    } else if (isShooter(previous)) {
-        ammunition = std::move(other);
-        other.reset();
-    }
-    player.unequip(previous);
-    if (ammunition) {
-        player.unequip(ammunition);
-        stow(player, ammunition);
-    }
+    const ItemRef previous = takeOutOfHand(player, hand, other, ammunition);
+    stow(player, ammunition);
     player.inventory[at] = previous;
     putInHand(player, hand, weapon);
 }
@@ -87,17 +90,8 @@ void handToInventory(Player& player, int number, bool ammunitionFirst) {
     ItemRef& hand = slot(player, number);
     ItemRef& other = otherHand(player, number);
     if (!hand) return;
-    ItemRef item = std::move(hand);
-    hand.reset();
     ItemRef ammunition;
-    if (other == item) {
-        other.reset();
-    } else if (isShooter(item)) {
-        ammunition = std::move(other);
-        other.reset();
-    }
-    player.unequip(item);
-    if (ammunition) player.unequip(ammunition);
+    const ItemRef item = takeOutOfHand(player, hand, other, ammunition);
     if (ammunitionFirst) stow(player, ammunition);
     player.inventory.push_back(item);
     if (!ammunitionFirst) stow(player, ammunition);

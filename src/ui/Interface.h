@@ -149,6 +149,10 @@ private:
     void drawNpcPanel(const ItemRef& item, Corpse* corpse);
     void drawInventory();
     void drawSearchWindow(Corpse& corpse);
+    // A grid of item cells from `scrollRow`; the cell being dragged from
+    // stays empty.
+    void drawItemCells(const std::vector<ItemRef>& items, int scrollRow, int columns, int rows, int left, int top,
+                       int hiddenColumn, int hiddenRow, int amountLift);
     // An arrow or bolt stack's amount over its icon at (x, y): the number
     // `lift` pixels down, "+++" for a large stack a little up and left.
     void drawAmount(const ItemRef& item, int x, int y, int lift);

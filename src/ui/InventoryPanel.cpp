@@ -23,19 +23,8 @@ void Interface::drawInventory() {
     if (inventoryUpArrow) blit(arrows.get(), &upArrowRect, 605, 14);
     if (inventoryDownArrow) blit(arrows.get(), &downArrowRect, 605, 266);
 
-    const long long first = static_cast<long long>(inventoryScrollRow) * layout::kGridColumns;
-    for (int r = 0; r < layout::kGridRows; ++r)
-        for (int c = 0; c < layout::kGridColumns; ++c) {
-            const long long index = first + r * layout::kGridColumns + c;
-            if (index < 0 || index >= static_cast<long long>(count)) continue;
-            if (c == gridColumn && r == gridRow) continue;  // being dragged
-            const ItemRef& item = player->inventory[static_cast<size_t>(index)];
-            if (!item) continue;
-            const int x = layout::kGridX + layout::kCellSpacing * c;
-            const int y = layout::kGridY + layout::kCellSpacing * r;
-            blit(item->image, nullptr, x, y);
-            drawAmount(item, x, y, 2);
-        }
+    drawItemCells(player->inventory, inventoryScrollRow, layout::kGridColumns, layout::kGridRows, layout::kGridX,
+                  layout::kGridY, gridColumn, gridRow, 2);
 
     for (int number = 1; number <= 8; ++number) {
         const layout::Slot& place = layout::kSlots[number];
@@ -44,6 +33,23 @@ void Interface::drawInventory() {
         blit(item->image, nullptr, place.x, place.y);
         if (number >= layout::kLeftHand) drawAmount(item, place.x, place.y, 0);
     }
+}
+
+void Interface::drawItemCells(const std::vector<ItemRef>& items, int scrollRow, int columns, int rows, int left,
+                              int top, int hiddenColumn, int hiddenRow, int amountLift) {
+    const long long first = static_cast<long long>(scrollRow) * columns;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            const long long index = first + r * columns + c;
+            if (index < 0 || index >= static_cast<long long>(items.size())) continue;
+            if (c == hiddenColumn && r == hiddenRow) continue;  // being dragged
+            const ItemRef& item = items[static_cast<size_t>(index)];
+            if (!item) continue;
+            const int x = left + layout::kCellSpacing * c;
+            const int y = top + layout::kCellSpacing * r;
+            blit(item->image, nullptr, x, y);
+            drawAmount(item, x, y, amountLift);
+        }
 }
 
 void Interface::drawAmount(const ItemRef& item, int x, int y, int lift) {

@@ -36,19 +36,8 @@ void Interface::drawSearchWindow(Corpse& corpse) {
     if (searchUpArrow) blit(arrows.get(), &upArrowRect, 570, 295);
     if (searchDownArrow) blit(arrows.get(), &downArrowRect, 570, 447);
 
-    const long long first = static_cast<long long>(searchScrollRow) * layout::kSearchColumns;
-    for (int r = 0; r < layout::kSearchRows; ++r)
-        for (int c = 0; c < layout::kSearchColumns; ++c) {
-            const long long index = first + r * layout::kSearchColumns + c;
-            if (index < 0 || index >= static_cast<long long>(count)) continue;
-            if (c == searchCellColumn && r == searchCellRow) continue;  // being dragged
-            const ItemRef& item = corpse.items[static_cast<size_t>(index)];
-            if (!item) continue;
-            const int x = layout::kSearchX + layout::kCellSpacing * c;
-            const int y = layout::kSearchY + layout::kCellSpacing * r;
-            blit(item->image, nullptr, x, y);
-            drawAmount(item, x, y, 0);
-        }
+    drawItemCells(corpse.items, searchScrollRow, layout::kSearchColumns, layout::kSearchRows, layout::kSearchX,
+                  layout::kSearchY, searchCellColumn, searchCellRow, 0);
     if (pressedSearchButton >= 0 && pressedSearchButton < 6)
         blit(searchButtons.get(), &searchButtonRects[pressedSearchButton], kButtons[pressedSearchButton].x,
              kButtons[pressedSearchButton].y);

@@ -86,6 +86,17 @@ protected:
         return "";
     }
 
+    // Quit in the in-game menu: the process ends with 1.
+    void quitFromTheMenu() {
+        runOn(x, "xdotool mousemove --window " + window + " 400 461 click 1");
+        EXPECT_EQ(game->waitExit(20), 1);
+    }
+    // The player as the game would read it back from that state file.
+    Player playerFrom(const std::string& state) {
+        world.write("data/player.tmp", state);
+        return Player(0, 0, "Gracz");
+    }
+
     TempWorld world;
     XServer x;
     std::unique_ptr<GameProcess> game;
@@ -185,12 +196,10 @@ TEST_F(RealWindowItems, PickedUpAndDraggedIntoTheLeftHand) {
     pause(500);
     const std::string state = stateAtTheMenu();
     ASSERT_FALSE(state.empty());
-    runOn(x, "xdotool mousemove --window " + window + " 400 461 click 1");
-    EXPECT_EQ(game->waitExit(20), 1);
+    quitFromTheMenu();
 
-    world.write("data/player.tmp", state);
     SdlSession sdl;
-    Player player(0, 0, "Gracz");
+    const Player player = playerFrom(state);
     ASSERT_TRUE(player.leftHand);
     EXPECT_EQ(player.leftHand->id, "shortsword");
     EXPECT_TRUE(player.inventory.empty());
@@ -204,12 +213,10 @@ TEST_F(RealWindowFight, TheAttackKeyKillsTheCreatureInFrontAndPaysItsExperience)
     runOn(x, "xdotool windowfocus --sync " + window + " key --delay 1100 a a a a a a a a");
     const std::string state = stateAtTheMenu();
     ASSERT_FALSE(state.empty());
-    runOn(x, "xdotool mousemove --window " + window + " 400 461 click 1");
-    EXPECT_EQ(game->waitExit(20), 1);
+    quitFromTheMenu();
 
-    world.write("data/player.tmp", state);
     SdlSession sdl;
-    Player player(0, 0, "Gracz");
+    const Player player = playerFrom(state);
     EXPECT_EQ(player.exp, 77);
     EXPECT_GT(player.HP, 0);
 }
