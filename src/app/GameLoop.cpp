@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/FullScreen.h"
+#include "characters/NPC.h"
+#include "characters/Player.h"
 #include "game/Game.h"
 #include "menu/MainMenu.h"
 #include "ui/Interface.h"
@@ -63,6 +65,11 @@ void keyDown(SDLKey key) {
         case SDLK_s: ui.searchShown = !ui.searchShown; break;
         case SDLK_t: ui.toggleQuestLog(); break;
         default:
+            if (key >= SDLK_1 && key <= SDLK_9 && ui.dialogueShown) {
+                // The answer goes to the creature the player faces.
+                if (NPC* partner = dynamic_cast<NPC*>(game().player->target))
+                    partner->dialogue.chooseOption(key - SDLK_0);
+            }
             if (key >= SDLK_F1 && key <= SDLK_F10)
                 ui.rightRelease(kQuickSlotX[key - SDLK_F1], kQuickSlotY, topCorpse());
             break;

@@ -21,12 +21,22 @@ struct DialogueOption {
     std::string text;
 };
 
+class Player;
+
 class Dialogue {
 public:
     explicit Dialogue(std::vector<ItemRef>& ownerInventory);
 
     // Reads the script; sets hasDialogue when the file could be read.
     void open(const std::string& path);
+
+    // Interprets the current node into `speech` and `options`, running the
+    // NPC's commands of that node on the way. False when the node was built
+    // already and nothing changed.
+    bool buildNode(Player& player);
+    // Option n, counted from 1: its jumps move the conversation on (the last
+    // one wins). Anything but a shown option's number does nothing.
+    void chooseOption(int32_t n);
 
     std::vector<ItemRef>& ownerInventory;
     std::vector<DialogueOption> options;

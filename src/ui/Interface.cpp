@@ -61,16 +61,17 @@ void Interface::closeFonts() {
 void Interface::draw(const ItemRef& item, Corpse* corpse) {
     drawBottomBar();
     if (statsShown) drawStats();
-    // The quest log goes here, while questLogShown.
+    if (questLogShown) drawQuestLog();
     if (!corpse) searchShown = false;
     if (searchShown) drawSearchWindow(*corpse);
     if (inventoryShown) drawInventory();
     drawNpcPanel(item, corpse);
-    if (!(dialogueShown && target && target->dialogue.hasDialogue && !target->agression)) {
+    if (dialogueShown && target && target->dialogue.hasDialogue && !target->agression) {
+        drawDialogue(*target);
+    } else {
         dialogueShown = false;
         dialoguePartner = -1;
     }
-    // The dialogue panel goes here, for `target`, while dialogueShown.
     if (draggedItem) blit(draggedItem->image, nullptr, pointerX - grabX, pointerY - grabY);
 }
 

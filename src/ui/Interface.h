@@ -139,6 +139,15 @@ public:
     int descriptionScroll = 0;
     int selectedQuestRow = -1;
 
+    // Wrapped lines kept from frame to frame: the selected quest's journal
+    // (with the quest index and the text it was wrapped from), and the
+    // conversation, whose first lines are the NPC's speech.
+    std::vector<std::string> descriptionLines;
+    long long descriptionQuest = -1;
+    std::string descriptionText;
+    std::vector<std::string> dialogueLines;
+    int dialogueSpeechLines = 0;
+
 private:
     void loadResources();
     void closeFonts();
@@ -148,6 +157,10 @@ private:
     void drawStats();
     void drawNpcPanel(const ItemRef& item, Corpse* corpse);
     void drawInventory();
+    void drawQuestLog();
+    void drawDialogue(NPC& partner);
+    void releaseQuestLog(int x, int y);
+    void releaseDialogue(int x, int y);
     void drawSearchWindow(Corpse& corpse);
     // A grid of item cells from `scrollRow`; the cell being dragged from
     // stays empty.

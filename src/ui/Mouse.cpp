@@ -85,7 +85,8 @@ int Interface::leftRelease(int x, int y, Corpse* corpse) {
     if (statsShown) releasePlus(x, y);
     if (inventoryShown) releaseInventoryArrows(x, y);
     const int requests = searchShown ? releaseSearchWindow(x, y, corpse) : 0;
-    // The text panels' arrows and lines go here.
+    if (questLogShown) releaseQuestLog(x, y);
+    if (dialogueShown) releaseDialogue(x, y);
     endDrag();
     return requests;
 }
