@@ -140,6 +140,7 @@ TEST_F(TextPanelsTest, TheDialogueFollowsThePartnerItFacesAndNumbersAnswer) {
     press(SDLK_RIGHT);
     press(SDLK_r);
     run();
+    EXPECT_EQ(ui().dialogueLines[0], "I am bob.") << "bob's own lines, not what the panel showed last";
     press(SDLK_r);
     press(SDLK_UP);
     press(SDLK_r);
@@ -149,7 +150,7 @@ TEST_F(TextPanelsTest, TheDialogueFollowsThePartnerItFacesAndNumbersAnswer) {
     press(SDLK_5);  // no fifth answer
     run();
     EXPECT_EQ(alice->dialogue.currentNode, 0);
-    (void)bob;
+    EXPECT_EQ(bob->dialogue.builtNode, 0);
 }
 
 }  // namespace
