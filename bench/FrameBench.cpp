@@ -2,8 +2,8 @@
 // 26 view on the map, 50 creatures in view, item and corpse piles, scenery,
 // the creature panel and the statistics panel open. Beside it the same view
 // as a battle (the 50 creatures hostile, half of them archers, and 100
-// missiles in flight) and with the inventory open on 88 items and the search
-// window on 30.
+// missiles in flight), with the inventory open on 88 items and the search
+// window on 30, with a long conversation open, and with a quest log of 30.
 #include "characters/Corpse.h"
 #include "characters/NPC.h"
 #include "characters/Player.h"
@@ -39,6 +39,13 @@ void writeWorld(const TempWorld& world, bool battle) {
     // In the battle nobody dies of the blows and missiles, so the scene stays
     // as busy from the first iteration to the last.
     world.write("data\\characters\\wolf\\data.ini", battle ? "name=Wolf\ncondition=100000\n" : "name=Wolf\nagression=0\n");
+    // What every (peaceful) wolf says: 2,000 characters and nine answers.
+    std::string speech;
+    while (speech.size() < 2000) speech += "The wolves come closer every night, and nobody sleeps well. ";
+    std::string script = "0|\"" + speech.substr(0, 2000) + "\"";
+    for (int k = 1; k <= 9; ++k)
+        script += "|\"Answer " + std::to_string(k) + ": tell me more about the forest and the road.\";next(0)";
+    world.write("data\\characters\\wolf\\wolf.dg", script + "\n");
     world.write("data\\characters\\archer\\data.ini", "name=Archer\ncondition=100000\nleftHand=bow\nrightHand=arrows\n");
 
     // 80 creatures spread over the view (30 die for the corpse piles), items
@@ -164,5 +171,53 @@ void BM_BattleFrame(benchmark::State& state) { runFrames(state, true); }
 BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BattleFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InventoryFrame)->Unit(benchmark::kMicrosecond);
+
+// The wolf below the player talks; `first` makes every frame the first one
+// of the conversation, so the wrapping is measured too.
+void runConversation(benchmark::State& state, bool first) {
+    SdlSession sdl;
+    TempWorld world;
+    writeWorld(world, false);
+    {
+        Game game(sdl.screen);
+        leaveCorpses(*game.map);
+        game.interface->statsShown = true;
+        game.interface->dialogueShown = true;
+        game.frame();
+        NPC* wolf = dynamic_cast<NPC*>(game.player->target);
+        if (!wolf || !game.interface->dialogueShown) {
+            state.SkipWithError("nobody to talk to");
+            return;
+        }
+        for (auto _ : state) {
+            if (first) wolf->dialogue.builtNode = -1;
+            benchmark::DoNotOptimize(game.frame());
+        }
+        state.counters["lines"] = static_cast<double>(game.interface->dialogueLines.size());
+    }
+}
+void BM_DialogueFirstFrame(benchmark::State& state) { runConversation(state, true); }
+void BM_DialogueFrame(benchmark::State& state) { runConversation(state, false); }
+BENCHMARK(BM_DialogueFirstFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DialogueFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_QuestLogFrame(benchmark::State& state) {
+    SdlSession sdl;
+    TempWorld world;
+    writeWorld(world, false);
+    {
+        Game game(sdl.screen);
+        leaveCorpses(*game.map);
+        game.interface->statsShown = true;
+        std::string journal;
+        while (journal.size() < 600) journal += "Tomas wants three wolf pelts as proof that the pack is thinned. ";
+        for (int i = 0; i < 30; ++i)
+            game.player->quests.push_back(Quest{i, 1, "The quest number " + std::to_string(i + 1), journal});
+        game.interface->questLogShown = true;
+        game.interface->selectedQuestRow = 2;
+        for (auto _ : state) benchmark::DoNotOptimize(game.frame());
+    }
+}
+BENCHMARK(BM_QuestLogFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
