@@ -1,109 +1,5 @@
 // The built game in a real X server, driven like a player would.
-#include "characters/Player.h"
-#include "support/TestWorld.h"
-#include "support/XServer.h"
-
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <memory>
-#include <sstream>
-#include <thread>
-
-namespace {
-
-// Polls rather than using xdotool's --sync, which gives up at the first X
-// error (a window SDL replaces while it sets the video mode, say).
-std::string findGameWindow(const XServer& x) {
-    std::string first;
-    for (int i = 0; i < 100 && first.empty(); ++i) {
-        if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        std::istringstream in(runOn(x, "xdotool search --onlyvisible --name '^RPG$'"));
-        in >> first;
-    }
-    return first;
-}
-
-// The window's pixels as 800 x 600 RGB triples.
-std::string screenshot(const XServer& x, const std::string& window) {
-    return runOn(x, "xwd -silent -id " + window + " | convert xwd:- -depth 8 rgb:-");
-}
-
-struct Rgb {
-    int r, g, b;
-};
-Rgb pixel(const std::string& shot, int px, int py) {
-    size_t at = (static_cast<size_t>(py) * 800 + px) * 3;
-    if (shot.size() < at + 3) return {-1, -1, -1};
-    return {static_cast<unsigned char>(shot[at]), static_cast<unsigned char>(shot[at + 1]),
-            static_cast<unsigned char>(shot[at + 2])};
-}
-
-// The HP bar of the bottom bar is red only once a game is on screen.
-bool hpBarShown(const std::string& shot) {
-    Rgb p = pixel(shot, 100, 570);
-    return p.r > 150 && p.g < 100 && p.b < 100;
-}
-
-void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
-// The shipped world in a temporary folder, the game started on a private X
-// display, and its window found.
-class RealWindow : public testing::Test {
-protected:
-    void SetUp() override {
-        world.copyShippedData();
-        adjustWorld();
-        ASSERT_TRUE(x.ready()) << "Xvfb did not start";
-        game = std::make_unique<GameProcess>(x, world.root());
-        window = findGameWindow(x);
-        ASSERT_FALSE(window.empty()) << "no window titled RPG appeared on " << x.display() << "; the game said:\n"
-                                     << game->output().substr(0, 300) << "\nstill running: " << (game->waitExit(0) == -1);
-    }
-
-    // Changes to the shipped world before the game starts.
-    virtual void adjustWorld() {}
-    void startNewGame() {
-        // New game sits at (290, 326), 220 by 46, in the shipped layout.
-        runOn(x, "xdotool mousemove --window " + window + " 400 349 click 1");
-        std::string shot;
-        for (int i = 0; i < 100 && !hpBarShown(shot); ++i) {
-            pause(200);
-            shot = screenshot(x, window);
-        }
-        ASSERT_TRUE(hpBarShown(shot)) << "the game did not start";
-    }
-
-    // Escape, and data/player.tmp once the menu is up (the working files
-    // are written before it opens); empty if it never came.
-    std::string stateAtTheMenu() {
-        runOn(x, "xdotool key Escape");
-        for (int i = 0; i < 50; ++i) {
-            pause(200);
-            if (!hpBarShown(screenshot(x, window)))
-                return world.exists("data/player.tmp") ? world.read("data/player.tmp") : "";
-        }
-        return "";
-    }
-
-    // Quit in the in-game menu: the process ends with 1.
-    void quitFromTheMenu() {
-        runOn(x, "xdotool mousemove --window " + window + " 400 461 click 1");
-        EXPECT_EQ(game->waitExit(20), 1);
-    }
-    // The player as the game would read it back from that state file.
-    Player playerFrom(const std::string& state) {
-        world.write("data/player.tmp", state);
-        return Player(0, 0, "Gracz");
-    }
-
-    TempWorld world;
-    XServer x;
-    std::unique_ptr<GameProcess> game;
-    std::string window;
-};
-
-}  // namespace
+#include "support/RealWindow.h"
 
 TEST_F(RealWindow, OpensTitledWindowAndQuitsOnEscape) {
     std::string geometry = runOn(x, "xwininfo -id " + window);
@@ -164,11 +60,7 @@ protected:
         world.write("data/characters/rat/data.ini", "name=Rat\nexp=77\ncondition=0\nstrength=0\n");
         world.write("data/characters/rat/rat.bmp", world.read("data/characters/wolf/wolf.bmp"));
         world.write("data/characters/rat/dead.bmp", world.read("data/characters/wolf/dead.bmp"));
-        std::string village = world.read("data/maps/village/data.ini");
-        const size_t npcs = village.find("[npc]\n");
-        ASSERT_NE(npcs, std::string::npos);
-        village.insert(npcs + 6, "25:20|rat\n");
-        world.write("data/maps/village/data.ini", village);
+        addToMap("village", "[npc]", "25:20|rat");
     }
 };
 
@@ -176,11 +68,7 @@ protected:
 class RealWindowItems : public RealWindow {
 protected:
     void adjustWorld() override {
-        std::string village = world.read("data/maps/village/data.ini");
-        const size_t items = village.find("[items]\n");
-        ASSERT_NE(items, std::string::npos);
-        village.insert(items + 8, "25:19|shortsword\n");
-        world.write("data/maps/village/data.ini", village);
+        addToMap("village", "[items]", "25:19|shortsword");
     }
 };
 

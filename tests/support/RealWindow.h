@@ -1,0 +1,45 @@
+// The built game on a private X display, driven as a player would: the
+// shipped world in a temporary folder, the window found, and the few things
+// every real-window test does (start a new game, open the in-game menu, quit).
+#pragma once
+
+#include "characters/Player.h"
+#include "support/TestWorld.h"
+#include "support/XServer.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+// The window's pixels as 800 x 600 RGB triples.
+std::string screenshot(const XServer& x, const std::string& window);
+// The HP bar of the bottom bar is red only once a game is on screen.
+bool hpBarShown(const std::string& shot);
+void pause(int ms);
+
+class RealWindow : public testing::Test {
+protected:
+    void SetUp() override;
+
+    // Changes to the shipped world before the game starts.
+    virtual void adjustWorld() {}
+    // Inserts a line right after a section marker of a shipped map's data.ini.
+    void addToMap(const std::string& map, const std::string& section, const std::string& line);
+    // Clicks New game and waits for the world.
+    void startNewGame();
+    // Escape, and data/player.tmp once the menu is up (the working files
+    // are written before it opens); empty if it never came.
+    std::string stateAtTheMenu();
+    // Quit in the in-game menu: the process ends with 1.
+    void quitFromTheMenu();
+    // The player as the game would read it back from that state file.
+    Player playerFrom(const std::string& state);
+    // Runs xdotool with these arguments on the game's display.
+    std::string xdotool(const std::string& arguments) { return runOn(x, "xdotool " + arguments); }
+
+    TempWorld world;
+    XServer x;
+    std::unique_ptr<GameProcess> game;
+    std::string window;
+};
