@@ -34,6 +34,10 @@ public:
     // NPC's commands of that node on the way. False when the node was built
     // already and nothing changed.
     bool buildNode(Player& player);
+    // The current node's speech and answers read again, the answers' checks
+    // made anew, without running the NPC's commands a second time: for a
+    // conversation taken up again where it was built.
+    void refresh(Player& player);
     // Option n, counted from 1: its jumps move the conversation on (the last
     // one wins). Anything but a shown option's number does nothing.
     void chooseOption(int32_t n);
@@ -48,4 +52,7 @@ public:
     bool hasDialogue = false;
     int32_t currentNode = 0;
     int32_t builtNode = -1;
+
+private:
+    void interpret(Player& player, bool runCommands);
 };

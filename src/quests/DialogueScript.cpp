@@ -158,6 +158,14 @@ void applyOptionCommand(const Command& c, const Player& player, const std::vecto
 
 bool Dialogue::buildNode(Player& player) {
     if (currentNode == builtNode) return false;
+    interpret(player, true);
+    builtNode = currentNode;
+    return true;
+}
+
+void Dialogue::refresh(Player& player) { interpret(player, false); }
+
+void Dialogue::interpret(Player& player, bool runCommands) {
     options.clear();
     speech.clear();
 
@@ -173,7 +181,8 @@ bool Dialogue::buildNode(Player& player) {
     if (fields.size() > 1) {
         const std::vector<std::string> parts = split(fields[1], ';');
         speech = textOf(parts[0]);
-        for (size_t p = 1; p < parts.size(); ++p) runNpcCommand(Command(parts[p]), player, ownerInventory);
+        if (runCommands)
+            for (size_t p = 1; p < parts.size(); ++p) runNpcCommand(Command(parts[p]), player, ownerInventory);
     }
     for (size_t f = 2; f < fields.size(); ++f) {
         const std::vector<std::string> parts = split(fields[f], ';');
@@ -184,8 +193,6 @@ bool Dialogue::buildNode(Player& player) {
             applyOptionCommand(Command(parts[p]), player, ownerInventory, option, visible);
         if (visible) options.push_back(std::move(option));
     }
-    builtNode = currentNode;
-    return true;
 }
 
 void Dialogue::chooseOption(int32_t n) {

@@ -27,10 +27,13 @@ void Interface::drawDialogue(NPC& partner) {
     }
     blit(textPanel.get(), nullptr, 160, 250);
 
-    // A partner whose first node is built already brings its own lines: the
-    // store may still hold another NPC's, and building again would run the
-    // node's commands a second time.
-    if (partner.dialogue.buildNode(*player) || rebound) {
+    // A partner whose first node is built already is read again for its own
+    // lines, with answers fit for how things stand now: the store may still
+    // hold another NPC's, and building again would run the node's commands a
+    // second time.
+    const bool built = partner.dialogue.buildNode(*player);
+    if (rebound && !built) partner.dialogue.refresh(*player);
+    if (built || rebound) {
         const Dialogue& talk = partner.dialogue;
         dialogueLines.clear();
         wrapText(mediumFont, talk.speech, kWrapWidth, dialogueLines);

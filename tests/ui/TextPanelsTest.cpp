@@ -20,7 +20,7 @@ protected:
         for (const char* who : {"alice", "bob"}) {
             writeCreature(who, 60, false);
             world.write(std::string("data\\characters\\") + who + "\\" + who + ".dg",
-                        std::string("0|\"I am ") + who + ".\";giveExp(10)|\"More?\";next(1)\n1|\"Nothing more.\"\n");
+                        std::string("0|\"I am ") + who + ".\";giveExp(10)|\"More?\";next(1)|\"Quest?\";checkIfQuest(0)\n1|\"Nothing more.\"\n");
         }
         MapFiles field = grassMap(12, 12);
         field.npcs = {"5:4|alice", "6:5|bob"};
@@ -141,11 +141,13 @@ TEST_F(TextPanelsTest, TheDialogueFollowsThePartnerItFacesAndNumbersAnswer) {
     press(SDLK_r);
     run();
     EXPECT_EQ(ui().dialogueLines[0], "I am bob.") << "bob's own lines, not what the panel showed last";
+    game->player->quests.push_back(Quest{0, 0, "Q", ""});
     press(SDLK_r);
     press(SDLK_UP);
     press(SDLK_r);
     run();
     EXPECT_EQ(ui().dialogueLines[0], "I am alice.") << "never bob's lines";
+    EXPECT_EQ(ui().dialogueLines.size(), 7u) << "and her answers as things stand now";
     EXPECT_EQ(game->player->exp, 30);
     press(SDLK_5);  // no fifth answer
     run();
