@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Draws the shipped world: both maps, the characters, the items and the
-missiles, with their definition files. Run from the repository root:
+missiles, with their definition files, the conversations and the quests. Run from the repository root:
 
     /usr/bin/python3 tools/art/draw_world.py [root]
 
@@ -15,6 +15,8 @@ import world_forest  # noqa: E402
 import world_goods as goods  # noqa: E402
 import world_items  # noqa: E402
 import world_missiles  # noqa: E402
+import world_quests  # noqa: E402
+import world_talk  # noqa: E402
 import world_village  # noqa: E402
 from world_common import save_bmp  # noqa: E402
 
@@ -32,8 +34,8 @@ def characters(root):
         if cid in cast.DEFINITIONS:
             save_bmp(cast.corpse(cid), os.path.join(folder, "dead.bmp"))
             write_text(os.path.join(folder, "data.ini"), cast.DEFINITIONS[cid] + "\n")
-        if cid in cast.DIALOGUES:
-            write_text(os.path.join(folder, cid + ".dg"), "\n".join(cast.DIALOGUES[cid]) + "\n")
+        if cid in world_talk.SCRIPTS:
+            write_text(os.path.join(folder, cid + ".dg"), "\n".join(world_talk.SCRIPTS[cid]) + "\n")
 
 
 def items(root):
@@ -61,6 +63,7 @@ def main():
     characters(root)
     items(root)
     maps(root)
+    world_quests.write(root, write_text)
     print("world written under", os.path.join(root, "data"))
 
 

@@ -76,6 +76,7 @@ condition=4
 dexterity=4
 [Inventory]
 hppotion
+hppotion
 bread""",
     "farmer": """name=Old Marek
 agression=0
@@ -84,7 +85,8 @@ condition=5
 boots=boots
 [Inventory]
 bread
-bread""",
+bread
+ring""",
     "guard": """name=Guard Bren
 agression=0
 exp=200
@@ -98,7 +100,8 @@ armor=leatherarmor
 boots=boots
 rightHand=shortsword
 [Inventory]
-hppotion""",
+hppotion
+helmet""",
     "merchant": """name=Ilse the merchant
 agression=0
 exp=50
@@ -114,13 +117,16 @@ bow
 arrows
 crossbow
 bolts
-healrune""",
+healrune
+necklace""",
     "wolf": """name=Grey wolf
 exp=60
 level=1
 strength=9
 dexterity=5
-condition=3""",
+condition=3
+[Inventory]
+wolfpelt""",
     "bandit": """name=Bandit
 exp=120
 level=2
@@ -132,7 +138,8 @@ armor=leatherarmor
 leftHand=shortsword
 [Inventory]
 mppotion
-dagger""",
+dagger
+badge""",
     "banditarcher": """name=Bandit archer
 exp=130
 level=2
@@ -144,7 +151,9 @@ leftHand=bow
 rightHand=arrows
 boots=boots
 [Inventory]
-bread""",
+bread
+wolfpelt
+badge""",
     "crossbowman": """name=Bandit crossbowman
 exp=150
 level=2
@@ -156,7 +165,8 @@ leftHand=crossbow
 rightHand=bolts
 [Inventory]
 bolts
-hppotion""",
+hppotion
+badge""",
     # 16 MP a point of willpower: 48 MP is four fire runes
     "mage": """name=Dark mage
 exp=220
@@ -169,7 +179,9 @@ willpower=3
 leftHand=firerune
 [Inventory]
 mppotion
-healrune""",
+healrune
+moonstone
+bonecharm""",
     "skeleton": """name=Skeleton
 exp=180
 level=3
@@ -180,26 +192,8 @@ willpower=2
 twoHandedWeaponSkill=10
 rightHand=axe
 [Inventory]
-ring""",
-}
-
-# Tomas's conversation: one line per node, "|" between NPC part and answers,
-# ";" before each command.
-DIALOGUES = {
-    "villager": [
-        '0|"Good day, traveller. Welcome to our village."|"Who are you?";next(1)'
-        '|"Is the road east safe?";next(2)|"Could you spare something for the road?";'
-        'checkItem(Health potion,1)[3:4]|"Farewell.";next(5)',
-        '1|"I am Tomas. I mend nets down at the pond and keep the well clean."'
-        '|"Let me ask something else.";next(0)',
-        '2|"Not at all. Wolves hunt in the forest, bandits camp by the old road, and the dead'
-        ' walk among the ruins to the south-east. Do not go out there unarmed."'
-        '|"I will be careful.";next(0)',
-        '3|"Take this potion, then. Drink it when the wolves get close.";giveItem(Health potion)'
-        '|"Thank you, Tomas.";next(0)',
-        '4|"I am sorry, I gave you my last potion already."|"I understand.";next(0)',
-        '5|"Safe travels, and mind the wolves."|"One more thing...";next(0)',
-    ],
+ring
+bonecharm""",
 }
 
 # Where each character stands in the world is decided by the maps.

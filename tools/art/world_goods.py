@@ -23,6 +23,12 @@ ITEMS = {
     # a rune's MP is what one use costs; magicAttack is its healing or its harm
     "healrune": ["name=Healing rune", "type=healRune", "MP=15", "magicAttack=30"],
     "firerune": ["name=Fire rune", "type=dmgRune", "MP=10", "magicAttack=15", "missileName=fireball"],
+    # Things people in the village ask for. No type: they cannot be worn,
+    # held or drunk, only carried and handed over.
+    "wolfpelt": ["name=Wolf pelt"],
+    "badge": ["name=Brass badge"],
+    "moonstone": ["name=Moonstone"],
+    "bonecharm": ["name=Bone charm"],
 }
 
 MISSILES = ("arrow", "bolt", "fireball")

@@ -2,6 +2,7 @@
 import math
 
 from world_common import FIELD, canvas, ellipse, flatten, line, outline, put, rect, shade
+from world_trophies import PICTURES as TROPHIES
 
 STEEL = (196, 202, 212)
 GOLD = (226, 184, 64)
@@ -245,6 +246,7 @@ PICTURES = {
     "boots": boots, "ring": ring, "necklace": necklace, "hppotion": hppotion,
     "mppotion": mppotion, "bread": bread, "healrune": healrune, "firerune": firerune,
 }
+PICTURES.update(TROPHIES)
 
 
 def item_picture(iid):
