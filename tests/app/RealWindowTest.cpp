@@ -108,3 +108,30 @@ TEST_F(RealWindowFight, TheAttackKeyKillsTheCreatureInFrontAndPaysItsExperience)
     EXPECT_EQ(player.exp, 77);
     EXPECT_GT(player.HP, 0);
 }
+
+namespace {
+
+// The new player starts right of Tomas, the villager by the well.
+class RealWindowTalk : public RealWindow {
+protected:
+    void adjustWorld() override { world.write("data/maps/start.dat", "village 22 18"); }
+};
+
+}  // namespace
+
+TEST_F(RealWindowTalk, TomasGivesTheWolfQuestThroughTheNumberKeys) {
+    startNewGame();
+    // Face him, talk, "You look worried." (third), "I will hunt them for you." (first).
+    xdotool("windowfocus --sync " + window + " key --delay 400 Left r 3 1");
+    pause(500);
+    const std::string state = stateAtTheMenu();
+    ASSERT_FALSE(state.empty());
+    quitFromTheMenu();
+
+    SdlSession sdl;
+    const Player player = playerFrom(state);
+    ASSERT_EQ(player.quests.size(), 1u);
+    EXPECT_EQ(player.quests[0].id, 0);
+    EXPECT_EQ(player.quests[0].name, "Wolf pelts for Tomas");
+    EXPECT_EQ(player.quests[0].stage, 0);
+}
