@@ -101,6 +101,21 @@ void leaveCorpses(Map& map) {
     map.fieldAt(kPlayerColumn, kPlayerRow).corpses.push_back(std::make_unique<Corpse>("Wolf", "wolf", *any));
 }
 
+// The busy view ready for a frame: the world written, the game built, the
+// corpses lying about and the statistics panel open.
+struct BusyView {
+    explicit BusyView(bool battle) {
+        writeWorld(world, battle);
+        game = std::make_unique<Game>(sdl.screen);
+        leaveCorpses(*game->map);
+        game->interface->statsShown = true;
+    }
+    ~BusyView() { game.reset(); }  // before SDL goes
+    SdlSession sdl;
+    TempWorld world;
+    std::unique_ptr<Game> game;
+};
+
 // Keeps 100 spells in the air, fired by the creatures in view from fields
 // all over it; between creatures they do no harm.
 void topUpMissiles(Game& game, const std::vector<NPC*>& shooters, unsigned& turn) {
@@ -115,57 +130,45 @@ void topUpMissiles(Game& game, const std::vector<NPC*>& shooters, unsigned& turn
 }
 
 void runFrames(benchmark::State& state, bool battle) {
-    SdlSession sdl;
-    TempWorld world;
-    writeWorld(world, battle);
-    {
-        Game game(sdl.screen);
-        leaveCorpses(*game.map);
-        game.interface->statsShown = true;
-        game.player->attributePoints = 2;
-        game.player->skillPoints = 1;
-        game.player->condition = 100000;
-        game.player->recomputeStats();
-        game.player->HP = game.player->maxHP;
-        game.map->draw(game.worldBuffer.get());
-        std::vector<NPC*> shooters;
-        for (Characters* c : game.map->visibleCreatures)
-            if (NPC* npc = dynamic_cast<NPC*>(c); npc && npc->leftHand) shooters.push_back(npc);
-        state.counters["creatures"] = static_cast<double>(game.map->visibleCreatures.size());
-        game.map->visibleCreatures.clear();
-        unsigned turn = 0;
-        size_t flying = 0;
-        for (auto _ : state) {
-            if (battle) topUpMissiles(game, shooters, turn);
-            flying = game.missiles.size();
-            benchmark::DoNotOptimize(game.frame());
-        }
-        state.counters["missiles"] = static_cast<double>(flying);
+    BusyView view(battle);
+    Game& game = *view.game;
+    game.player->attributePoints = 2;
+    game.player->skillPoints = 1;
+    game.player->condition = 100000;
+    game.player->recomputeStats();
+    game.player->HP = game.player->maxHP;
+    game.map->draw(game.worldBuffer.get());
+    std::vector<NPC*> shooters;
+    for (Characters* c : game.map->visibleCreatures)
+        if (NPC* npc = dynamic_cast<NPC*>(c); npc && npc->leftHand) shooters.push_back(npc);
+    state.counters["creatures"] = static_cast<double>(game.map->visibleCreatures.size());
+    game.map->visibleCreatures.clear();
+    unsigned turn = 0;
+    size_t flying = 0;
+    for (auto _ : state) {
+        if (battle) topUpMissiles(game, shooters, turn);
+        flying = game.missiles.size();
+        benchmark::DoNotOptimize(game.frame());
     }
+    state.counters["missiles"] = static_cast<double>(flying);
 }
 
 void BM_BusyFrame(benchmark::State& state) { runFrames(state, false); }
 
 // A full pack, a third of it arrow and bolt stacks, and a corpse of 30 items.
 void BM_InventoryFrame(benchmark::State& state) {
-    SdlSession sdl;
-    TempWorld world;
-    writeWorld(world, false);
-    {
-        Game game(sdl.screen);
-        leaveCorpses(*game.map);
-        game.interface->statsShown = true;
-        const char* const kinds[] = {"item0", "arrows", "item1", "bolts", "item2", "item3"};
-        for (int i = 0; i < 88; ++i) {
-            game.player->inventory.push_back(makeItem(kinds[i % 6]));
-            game.player->inventory.back()->amount = static_cast<uint32_t>(i * 37 % 1500);
-        }
-        Corpse& corpse = *game.map->fieldAt(kPlayerColumn, kPlayerRow).corpses.back();
-        for (int i = 0; i < 30; ++i) corpse.items.push_back(makeItem(kinds[i % 6]));
-        game.interface->inventoryShown = true;
-        game.interface->searchShown = true;
-        for (auto _ : state) benchmark::DoNotOptimize(game.frame());
+    BusyView view(false);
+    Game& game = *view.game;
+    const char* const kinds[] = {"item0", "arrows", "item1", "bolts", "item2", "item3"};
+    for (int i = 0; i < 88; ++i) {
+        game.player->inventory.push_back(makeItem(kinds[i % 6]));
+        game.player->inventory.back()->amount = static_cast<uint32_t>(i * 37 % 1500);
     }
+    Corpse& corpse = *game.map->fieldAt(kPlayerColumn, kPlayerRow).corpses.back();
+    for (int i = 0; i < 30; ++i) corpse.items.push_back(makeItem(kinds[i % 6]));
+    game.interface->inventoryShown = true;
+    game.interface->searchShown = true;
+    for (auto _ : state) benchmark::DoNotOptimize(game.frame());
 }
 void BM_BattleFrame(benchmark::State& state) { runFrames(state, true); }
 BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMicrosecond);
@@ -175,26 +178,20 @@ BENCHMARK(BM_InventoryFrame)->Unit(benchmark::kMicrosecond);
 // The wolf below the player talks; `first` makes every frame the first one
 // of the conversation, so the wrapping is measured too.
 void runConversation(benchmark::State& state, bool first) {
-    SdlSession sdl;
-    TempWorld world;
-    writeWorld(world, false);
-    {
-        Game game(sdl.screen);
-        leaveCorpses(*game.map);
-        game.interface->statsShown = true;
-        game.interface->dialogueShown = true;
-        game.frame();
-        NPC* wolf = dynamic_cast<NPC*>(game.player->target);
-        if (!wolf || !game.interface->dialogueShown) {
-            state.SkipWithError("nobody to talk to");
-            return;
-        }
-        for (auto _ : state) {
-            if (first) wolf->dialogue.builtNode = -1;
-            benchmark::DoNotOptimize(game.frame());
-        }
-        state.counters["lines"] = static_cast<double>(game.interface->dialogueLines.size());
+    BusyView view(false);
+    Game& game = *view.game;
+    game.interface->dialogueShown = true;
+    game.frame();
+    NPC* wolf = dynamic_cast<NPC*>(game.player->target);
+    if (!wolf || !game.interface->dialogueShown) {
+        state.SkipWithError("nobody to talk to");
+        return;
     }
+    for (auto _ : state) {
+        if (first) wolf->dialogue.builtNode = -1;
+        benchmark::DoNotOptimize(game.frame());
+    }
+    state.counters["lines"] = static_cast<double>(game.interface->dialogueLines.size());
 }
 void BM_DialogueFirstFrame(benchmark::State& state) { runConversation(state, true); }
 void BM_DialogueFrame(benchmark::State& state) { runConversation(state, false); }
@@ -202,21 +199,15 @@ BENCHMARK(BM_DialogueFirstFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DialogueFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_QuestLogFrame(benchmark::State& state) {
-    SdlSession sdl;
-    TempWorld world;
-    writeWorld(world, false);
-    {
-        Game game(sdl.screen);
-        leaveCorpses(*game.map);
-        game.interface->statsShown = true;
-        std::string journal;
-        while (journal.size() < 600) journal += "Tomas wants three wolf pelts as proof that the pack is thinned. ";
-        for (int i = 0; i < 30; ++i)
-            game.player->quests.push_back(Quest{i, 1, "The quest number " + std::to_string(i + 1), journal});
-        game.interface->questLogShown = true;
-        game.interface->selectedQuestRow = 2;
-        for (auto _ : state) benchmark::DoNotOptimize(game.frame());
-    }
+    BusyView view(false);
+    Game& game = *view.game;
+    std::string journal;
+    while (journal.size() < 600) journal += "Tomas wants three wolf pelts as proof that the pack is thinned. ";
+    for (int i = 0; i < 30; ++i)
+        game.player->quests.push_back(Quest{i, 1, "The quest number " + std::to_string(i + 1), journal});
+    game.interface->questLogShown = true;
+    game.interface->selectedQuestRow = 2;
+    for (auto _ : state) benchmark::DoNotOptimize(game.frame());
 }
 BENCHMARK(BM_QuestLogFrame)->Unit(benchmark::kMicrosecond);
 
