@@ -4,14 +4,18 @@
 #include "util/FileSystem.h"
 
 #include <sstream>
-#include <string>
+
+std::vector<std::string> mapWorkingFiles() {
+    std::vector<std::string> paths;
+    std::istringstream maps;
+    if (!fs::openText("data\\maps.dat", maps)) return paths;
+    std::string name;
+    while (dataline::readLine(maps, name)) paths.push_back("data\\" + name + ".tmp");
+    return paths;
+}
 
 void removeWorkingFiles() {
-    std::istringstream maps;
-    if (fs::openText("data\\maps.dat", maps)) {
-        std::string name;
-        while (dataline::readLine(maps, name)) fs::removeFile("data\\" + name + ".tmp");
-    }
-    fs::removeFile("data\\player.tmp");
-    fs::removeFile("data\\start.tmp");
+    for (const std::string& path : mapWorkingFiles()) fs::removeFile(path);
+    fs::removeFile(kPlayerWorkingFile);
+    fs::removeFile(kStartWorkingFile);
 }

@@ -34,21 +34,17 @@ MainMenu::MainMenu(SDL_Event* event, SDL_Surface* screen, uint8_t* fullScreenFla
     arrows.reset(loadImage("data\\menu\\arrows.bmp"));
 
     std::istringstream listFile;
-    if (fs::openText("data\\menu\\slmenu.dat", listFile)) {
-        std::string line;
-        if (dataline::readLine(listFile, line)) {
-            std::istringstream in(line);
-            int32_t x = 0, y = 0, w = 0, h = 0;
-            std::string name;
-            if (in >> x >> y >> w >> h >> name) {
-                listX = x;
-                listY = y;
-                listWidth = w;
-                listHeight = h;
-                listImage.reset(loadImage("data\\menu\\" + name + ".bmp"));
-            }
-            readButtons(listFile, listButtons, 4);
-        }
+    std::string line;
+    if (fs::openText("data\\menu\\slmenu.dat", listFile) && dataline::readLine(listFile, line)) {
+        // The list box line has the form of a button line, and the same bounds.
+        MenuButton box;
+        readMenuButton(line, box);
+        listX = box.x;
+        listY = box.y;
+        listWidth = box.frames[0].w;
+        listHeight = box.frames[0].h;
+        listImage = std::move(box.image);
+        readButtons(listFile, listButtons, 4);
     }
 
     font = fs::openFont("data\\comic.ttf", 16);

@@ -32,6 +32,17 @@ public:
     // The load/save screen: 0 back, 3 a game was loaded, 4 window closed.
     int32_t runSaveScreen(bool saveMode);
 
+    // Line 0 saves the running game's working files as a new save, line i
+    // over entry i - 1. False, with the list and the old file as they were,
+    // when the save can't be written.
+    bool saveGame(int32_t line);
+    // Puts the working files of saves[entry] in place and, when a game is
+    // running, replaces it with one built from them. A save that is missing
+    // or damaged is not loaded: false, and nothing has changed.
+    bool loadGame(int32_t entry);
+    // Removes entry line - 1 and its file.
+    void deleteSave(int32_t line);
+
     Game** currentGame;
     std::vector<SaveEntry> saves;
     SurfacePtr background;
@@ -59,6 +70,8 @@ public:
     int32_t saveCounter = 0;
 
 private:
+    // The next sequence number; renumbers the list rather than overflow.
+    int32_t nextSequence();
     bool shown(int index, bool inGame) const;
     // First shown button under the pointer, or -1.
     int buttonAt(int pointerX, int pointerY, bool inGame) const;

@@ -55,8 +55,23 @@ bool readWhole(const std::string& path, std::string& bytes) {
     bytes.resize(used);
     ::close(fd);
     if (!failed && used == static_cast<size_t>(info.st_size)) cache::store(name, info, bytes);
+    // Half a file read is no file: a save made of it would be damaged.
+    return !failed;
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        done += static_cast<size_t>(put);
+    }
     return true;
 }
+
+// Beside the file, so that the rename stays on one file system.
+std::string stagedName(const std::string& path) { return nativePath(path) + ".part"; }
 
 }  // namespace
 
@@ -107,6 +122,39 @@ void removeFile(const std::string& path) {
     std::string name = nativePath(path);
     cache::forget(name);
     std::remove(name.c_str());
+}
+
+bool readBinary(const std::string& path, std::string& bytes) { return readWhole(path, bytes); }
+
+bool makeFolder(const std::string& path) {
+    std::string name = nativePath(path);
+    struct stat info;
+    if (::mkdir(name.c_str(), 0755) == 0) return true;
+    return stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool writeStaged(const std::string& path, const std::string& bytes, bool durable) {
+    std::string name = stagedName(path);
+    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool written = writeAll(fd, bytes) && (!durable || ::fsync(fd) == 0);
+    written = ::close(fd) == 0 && written;
+    if (!written) ::unlink(name.c_str());
+    return written;
+}
+
+bool commitStaged(const std::string& path) {
+    std::string name = nativePath(path);
+    cache::forget(name);
+    if (::rename(stagedName(path).c_str(), name.c_str()) == 0) return true;
+    dropStaged(path);
+    return false;
+}
+
+void dropStaged(const std::string& path) { ::unlink(stagedName(path).c_str()); }
+
+bool writeAtomic(const std::string& path, const std::string& bytes) {
+    return writeStaged(path, bytes, true) && commitStaged(path);
 }
 
 SDL_Surface* readImage(const std::string& path) {

@@ -23,6 +23,24 @@ bool openBinaryRead(const std::string& path, std::ifstream& in);
 // Creates or truncates.
 bool openBinaryWrite(const std::string& path, std::ofstream& out);
 
+// The whole file, byte for byte. False when it is missing or a read fails.
+bool readBinary(const std::string& path, std::string& bytes);
+
+// A file is replaced in two steps so that a crash, a kill or a full disk
+// leaves the old file whole: the new bytes go to a file beside it and only
+// then take the old name. A durable file reaches the disk before the rename,
+// so that even a power cut finds the old or the new one. writeStaged leaves
+// nothing behind when it fails; commitStaged and dropStaged finish or
+// abandon it.
+bool writeStaged(const std::string& path, const std::string& bytes, bool durable);
+bool commitStaged(const std::string& path);
+void dropStaged(const std::string& path);
+// Both steps at once, durable.
+bool writeAtomic(const std::string& path, const std::string& bytes);
+
+// Creates a folder (its parent must exist); true when it is there afterwards.
+bool makeFolder(const std::string& path);
+
 bool exists(const std::string& path);
 // Removes a file; a file that isn't there is not an error.
 void removeFile(const std::string& path);

@@ -78,9 +78,15 @@ TEST_F(MainMenuTest, EachButtonAnswers) {
     EXPECT_EQ(menu->run(false), MainMenu::kQuit);
     // Save and load open the save screen; backing out of it keeps the menu running.
     pushClick(400, centreY(2));
+    pushKey(SDLK_ESCAPE);
     pushClick(400, centreY(3));
     pushKey(SDLK_ESCAPE);
+    pushKey(SDLK_ESCAPE);
     EXPECT_EQ(menu->run(true), MainMenu::kResume);
+    // Closing the window on the save screen quits.
+    pushClick(400, centreY(3));
+    pushQuit();
+    EXPECT_EQ(menu->run(false), MainMenu::kQuit);
 }
 
 TEST_F(MainMenuTest, ResumeAndSaveAreNeitherDrawnNorClickableInTheMainMenu) {
