@@ -90,6 +90,7 @@ class Talk:
         self.quests = lines_of(self.quest_list)
         self.stages = [len(lines_of(os.path.join(self.data, "quests", q + ".dat"))) for q in self.quests]
         self.font = ImageFont.truetype(os.path.join(self.data, "comic.ttf"), 12)
+        self.rewards = {}  # (quest, stage reached) -> the best exp paid for reaching it
 
     def quest_files(self):
         ck = self.ck
@@ -197,6 +198,8 @@ class Talk:
                         steps = sum(c.name == "increaseQuest" and number(c.arg(0)) == q for c in commands)
                         ck.expect(not 0 <= q < len(self.stages) or s + steps <= self.stages[q],
                                   "%s: moves quest %d past its end" % (where, q))
+                        pay = sum(number(c.arg(0)) or 0 for c in commands if c.name == "giveExp")
+                        self.rewards[(q, s + steps)] = max(pay, self.rewards.get((q, s + steps), 0))
                 else:
                     ck.expect(gift, "%s: could be entered again and again" % where)
                 for c in taken:

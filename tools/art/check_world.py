@@ -12,7 +12,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from PIL import Image  # noqa: E402
 
-from check_talk import Talk  # noqa: E402
+from check_talk import WORN, Talk  # noqa: E402
 from world_read import MapFiles, ini_keys, lines_of, number, pair, start_position  # noqa: E402
 
 TYPES = ("onehanded", "twohanded", "bow", "crossbow", "mixtureHP", "mixtureMP", "armor", "helmet",
@@ -22,6 +22,7 @@ SLOTS = {"armor": "armor", "helmet": "helmet", "ring1": "ring", "ring2": "ring",
 HAND_TYPES = ("onehanded", "twohanded", "bow", "crossbow", "arrow", "carrow", "dmgRune")
 MAGENTA = (255, 0, 255)
 MP_PER_WILLPOWER = 16  # the game's maxMP for each point of willpower
+LEVEL_3 = 3000  # 250 x (level + 1) x (level + 2) for level 2
 
 
 class Checker:
@@ -147,9 +148,11 @@ class Checker:
             t = maps[target]
             occupied = {(a, b) for a, b, _ in t.npcs}
             self.expect(t.can_enter(x, y, occupied) == 0, "%s: arrival %s %d:%d is not free" % (name, target, x, y))
-            self.expect(any(t.inside(x + dx, y + dy) and t.grid[y + dy][x + dx] == "*"
-                            for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))),
-                        "%s: arrival %s %d:%d is not next to a travel field" % (name, target, x, y))
+            beside = [(x + dx, y + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))
+                      if t.inside(x + dx, y + dy) and t.grid[y + dy][x + dx] == "*"]
+            if self.expect(beside, "%s: arrival %s %d:%d is not next to a travel field" % (name, target, x, y)):
+                self.expect(any(m_text(t, a, b).partition("|")[0] == name for a, b in beside),
+                            "%s: no way back from %s %d:%d" % (name, target, x, y))
         seen = set()
         for c, r, cid in m.npcs:
             self.expect(m.can_enter(c, r) == 0, "%s: %s stands on a closed field %d:%d" % (name, cid, c, r))
@@ -193,7 +196,20 @@ class Checker:
 
 
 def m_text(m, c, r):
-    return next(t for a, b, t in m.moves if (a, b) == (c, r))
+    return next((t for a, b, t in m.moves if (a, b) == (c, r)), "")
+
+
+def obtainable_types(ck, maps, definitions):
+    """Every kind of item lies somewhere or is carried by a creature to kill."""
+    ids = [iid for m in maps.values() for _, _, iid in m.items]
+    for m in maps.values():
+        for _, _, cid in m.npcs:
+            keys = definitions.get(cid, {})
+            if number(keys.get("agression", "1")) != 0:
+                ids += keys.get("_inventory", []) + [keys[k] for k in WORN if keys.get(k, "0") != "0"]
+    found = {(ck.item(iid) or {}).get("type") for iid in ids}
+    for kind in TYPES:
+        ck.expect(kind in found, "no %s item lies on the ground or on a hostile creature" % kind)
 
 
 def main():
@@ -224,11 +240,15 @@ def main():
     for m in maps.values():
         print("%s: %dx%d, %d tiles, %d scenery types, %d objects, %d moves, %d characters, %d items"
               % (m.name, m.cols, m.rows, m.tile_count, len(m.types), len(m.objects), len(m.moves), len(m.npcs), len(m.items)))
+    obtainable_types(ck, maps, definitions)
     scripts = [cid for cid in definitions if os.path.isfile(os.path.join(ck.data, "characters", cid, cid + ".dg"))]
     kills = sum(number(definitions[cid].get("exp", "0")) or 0 for m in maps.values() for _, _, cid in m.npcs
                 if number(definitions[cid].get("agression", "1")) != 0)
-    print("%d quests; scripts for %s, the tallest node %d of 19 lines; the hostile give %d exp"
-          % (len(talk.quests), ", ".join(scripts), tallest, kills))
+    paid = sum(talk.rewards.values())
+    print("%d quests; scripts for %s, the tallest node %d of 19 lines"
+          % (len(talk.quests), ", ".join(scripts), tallest))
+    print("exp: the hostile give %d, the quests %d, %d in all (level 3 at %d)" % (kills, paid, kills + paid, LEVEL_3))
+    ck.expect(kills + paid >= LEVEL_3, "a fresh player cannot reach level 3: %d exp in the world" % (kills + paid))
     for p in ck.problems:
         print("PROBLEM:", p)
     print("%d problem(s)" % len(ck.problems))

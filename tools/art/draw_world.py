@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Draws the shipped world: both maps, the characters, the items and the
+"""Draws the shipped world: the three maps, the characters, the items and the
 missiles, with their definition files, the conversations and the quests. Run from the repository root:
 
     /usr/bin/python3 tools/art/draw_world.py [root]
@@ -11,6 +11,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import world_cast as cast  # noqa: E402
+import world_crypt  # noqa: E402
 import world_forest  # noqa: E402
 import world_goods as goods  # noqa: E402
 import world_items  # noqa: E402
@@ -48,7 +49,7 @@ def items(root):
 
 
 def maps(root):
-    plans = [world_village.build(), world_forest.build()]
+    plans = [world_village.build(), world_forest.build(), world_crypt.build()]
     for plan in plans:
         plan.write(root)
     write_text(os.path.join(root, "data", "maps.dat"), "".join(p.name + "\n" for p in plans))

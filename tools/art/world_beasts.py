@@ -2,6 +2,7 @@
 from PIL import ImageOps
 
 from world_common import FIELD, canvas, ellipse, line, outline, put, rect, rng, shade
+import world_ghouls as ghouls
 from world_gear import corpse_gear
 
 FUR = (128, 126, 132)
@@ -106,6 +107,8 @@ def person_corpse(look, seed):
     rect(body, 8, 7, 16, 7, shade(shirt, 1.2))
     if look.get("plate"):
         rect(body, 9, 8, 14, 14, look["plate"])
+    if look.get("mail"):
+        ghouls.mail(body, 8, 7, 16, 15, shirt)
     rect(body, 15, 7, 15, 15, look.get("belt", shade(pants, 0.6)))
     rect(body, 9, 4, 14, 5, shirt)  # arms flung out
     rect(body, 15, 4, 16, 5, skin)
@@ -119,15 +122,22 @@ def person_corpse(look, seed):
     put(body, 5, 10, (30, 24, 30))  # closed eyes
     put(body, 5, 12, (30, 24, 30))
     corpse_gear(body, look)
+    ghouls.corpse_gear(body, look)
     outline(body)
     img.alpha_composite(body)
     return img
 
 
 def skeleton_corpse(look, seed):
-    """A heap of loose bones."""
+    """A heap of loose bones, with the hood and bow of an archer."""
     img = canvas(FIELD, FIELD)
     bone = look["skin"]
+    if look.get("headgear") == "cowl":  # the rag it wore, under the skull
+        ellipse(img, 18, 16, 6, 5, look["headgear_colour"], dark=shade(look["headgear_colour"], 0.7))
+    if look.get("weapon") == "bow":  # the bow fell beside the bones
+        for x in range(2, 23):
+            put(img, x, 23 - (4 - abs(x - 12) * 4 // 10), (120, 80, 46))
+        line(img, 2, 23, 22, 23, (226, 220, 200))
     for x0, y0, x1, y1 in ((4, 18, 15, 14), (10, 20, 21, 21), (14, 6, 20, 12), (6, 6, 9, 16)):
         line(img, x0, y0, x1, y1, bone)
         line(img, x0, y0 + 1, x1, y1 + 1, shade(bone, 0.8))

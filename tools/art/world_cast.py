@@ -41,6 +41,17 @@ LOOKS = {
                  band=(170, 40, 34), weapon="firestaff"),
     "skeleton": dict(skin=(226, 220, 196), hair=(226, 220, 196), shirt=(226, 220, 196), pants=(226, 220, 196),
                      shoes=(200, 194, 170), skeleton=True, hairstyle="bald", weapon="axe"),
+    # the crypt: yellowed bones under a rotten hood, grey-green flesh in rags
+    "skeletonarcher": dict(skin=(210, 200, 168), hair=(210, 200, 168), shirt=(210, 200, 168),
+                           pants=(210, 200, 168), shoes=(184, 176, 146), skeleton=True, hairstyle="bald",
+                           headgear="cowl", headgear_colour=(84, 70, 58), eyes=(130, 220, 250), weapon="bow"),
+    "ghoul": dict(skin=(156, 172, 134), hair=(64, 70, 56), shirt=(104, 92, 76), sleeve=(146, 162, 126),
+                  pants=(80, 70, 60), shoes=(126, 140, 108), belt=(70, 56, 40), hairstyle="bald",
+                  headgear="ghoul", eyes=(236, 64, 40), weapon="claws"),
+    "ghoulchief": dict(skin=(130, 156, 116), hair=(50, 56, 44), shirt=(140, 144, 154), sleeve=(118, 122, 132),
+                       pants=(66, 50, 42), shoes=(108, 130, 96), belt=(130, 86, 40), mail=True,
+                       cape=(86, 64, 48), hairstyle="bald", headgear="crown", eyes=(250, 206, 60),
+                       weapon="greataxe"),
 }
 
 
@@ -86,7 +97,8 @@ boots=boots
 [Inventory]
 bread
 bread
-ring""",
+ring
+hppotion""",
     "guard": """name=Guard Bren
 agression=0
 exp=200
@@ -194,6 +206,43 @@ rightHand=axe
 [Inventory]
 ring
 bonecharm""",
+    # The crypt under the ruins holds the strongest.
+    "skeletonarcher": """name=Skeleton archer
+exp=230
+level=4
+strength=12
+dexterity=5
+condition=7
+willpower=2
+bowSkill=20
+leftHand=bow
+rightHand=arrows
+[Inventory]
+arrows
+bonecharm""",
+    "ghoul": """name=Ghoul
+exp=250
+level=4
+strength=22
+dexterity=5
+condition=9
+ring1=ring
+[Inventory]
+hppotion
+bonecharm""",
+    "ghoulchief": """name=Ghoul chieftain
+exp=500
+level=6
+strength=9
+dexterity=5
+condition=12
+twoHandedWeaponSkill=15
+armor=chainmail
+rightHand=axe
+[Inventory]
+bell
+hppotion
+mppotion""",
 }
 
 # Where each character stands in the world is decided by the maps.

@@ -6,7 +6,12 @@ from PIL import ImageOps
 
 from world_common import canvas, line, outline, put, rect, shade
 from world_common import lit_box as _box
-from world_gear import HEADGEAR, WEAPONS, on_the_back
+import world_ghouls as ghouls
+from world_gear import HEADGEAR as GEAR_HATS, WEAPONS as GEAR_WEAPONS, on_the_back
+
+HEADGEAR = {**GEAR_HATS, **ghouls.HEADGEAR}
+WEAPONS = {**GEAR_WEAPONS, **ghouls.WEAPONS}
+EYES = (30, 24, 30)
 
 W, H = 25, 40
 
@@ -63,6 +68,8 @@ def _front_back(img, look, back, walk):
         _skeleton_body(img, look, "front", walk)
     else:
         _box(img, 7, 14, 17, 25, shirt)
+        if look.get("mail"):
+            ghouls.mail(img, 7, 14, 17, 25, shirt)
         if look.get("robe"):
             _box(img, 7, 24, 17, 33 - (1 if walk else 0), shirt)
             hem = 33 - (1 if walk else 0)
@@ -93,14 +100,17 @@ def _front_back(img, look, back, walk):
         if not back:
             rect(img, 9, 8, 10, 9, (30, 20, 24))
             rect(img, 14, 8, 15, 9, (30, 20, 24))
+            if look.get("eyes"):  # a glint deep in each socket
+                put(img, 10, 9, look["eyes"])
+                put(img, 14, 9, look["eyes"])
             put(img, 12, 10, (60, 50, 50))
             for x in range(10, 15):
                 put(img, x, 12, (60, 50, 50) if x % 2 else skin)
     elif back:
         _box(img, 8, 4, 16, 13 if look.get("hairstyle") != "bald" else 6, hair)
     else:
-        rect(img, 10, 9, 10, 9, (30, 24, 30))  # eyes
-        rect(img, 14, 9, 14, 9, (30, 24, 30))
+        put(img, 10, 9, look.get("eyes", EYES))
+        put(img, 14, 9, look.get("eyes", EYES))
         put(img, 12, 12, shade(skin, 0.75))
         if look.get("beard"):
             rect(img, 9, 11, 15, 13, look["beard"])
@@ -136,6 +146,8 @@ def _side(img, look, walk):
         _skeleton_body(img, look, "side", walk)
     else:
         _box(img, 9, 14, 15, 25, shirt)
+        if look.get("mail"):
+            ghouls.mail(img, 9, 14, 15, 25, shirt)
         if look.get("robe"):
             _box(img, 9, 24, 15, 33 - (1 if walk else 0), shirt)
             hem = 33 - (1 if walk else 0)
@@ -165,9 +177,11 @@ def _side(img, look, walk):
     put(img, 17, 10, skin)  # nose
     if skeleton:
         rect(img, 14, 8, 15, 9, (30, 20, 24))
+        if look.get("eyes"):
+            put(img, 15, 9, look["eyes"])
         rect(img, 13, 12, 16, 12, (60, 50, 50))
     else:
-        put(img, 15, 9, (30, 24, 30))
+        put(img, 15, 9, look.get("eyes", EYES))
         put(img, 11, 9, shade(skin, 0.75))  # ear
         if look.get("beard"):
             rect(img, 12, 11, 16, 14, look["beard"])

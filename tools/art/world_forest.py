@@ -1,6 +1,7 @@
 """The forest: a dense wood crossed by a stream, the road in from the village
 on the west edge, a clearing with wolves, a bandit camp in the north-east,
-ruins with skeletons in the south-east and a hidden glade in the north-west."""
+ruins with skeletons in the south-east, the way down to the crypt east of
+them, and a hidden glade in the north-west."""
 import math
 
 import world_nature as nature
@@ -11,6 +12,7 @@ from world_mapkit import MapPlan
 
 COLS, ROWS = 50, 40
 WEST_GATE = ((0, 19), (0, 20))
+CRYPT_GATE = ((49, 30), (49, 31))  # at the far end, past the ruins
 GRASS = (66, 120, 50)
 
 # Harder the further from the village road: wolves first, then the camp with
@@ -31,7 +33,7 @@ def _tiles():
         ("e", tiles.dirt("f2", (124, 92, 60), pebbles=3)), ("o", tiles.flagstones("f1")),
         ("w", tiles.water("f1", (40, 86, 126))), ("r", tiles.rock("f1")),
         ("p", tiles.planks("f1", (138, 96, 56), vertical=True)),
-        ("*", tiles.travel("f1", -1, (132, 98, 64))), ("", tiles.void("f")),
+        ("*", tiles.travel("f1", 0, (132, 98, 64))), ("", tiles.void("f")),  # left both ways
     ]
 
 
@@ -58,6 +60,7 @@ def _declare(m):
     m.declare("grave", 1, 1, props.grave(1))
     m.declare("rubble", 1, 1, props.rubble(1))
     m.declare("signwest", 1, 1, props.sign(2, -1))
+    m.declare("signeast", 1, 1, props.sign(3, 1))
 
 
 def _open(m, cx, cy, rx, ry, code, rnd):
@@ -92,6 +95,7 @@ def _terrain(m, rnd):
     m.path([(0, 19), (6, 19), (10, 17), (15, 18), (20, 19), (26, 20)], "d")
     m.path([(33, 17), (36, 13), (38, 10)], "d")
     m.path([(32, 23), (35, 27), (38, 30)], "d")
+    m.path([(46, 30), (48, 30)], "d")  # out of the ruins to the crypt
     m.path([(8, 18), (9, 14), (10, 12)], "d", width=1)
     m.path([(25, 22), (25, 25), (18, 25), (16, 30)], "e", width=1)  # a trail to the southern rocks
     m.scatter("e", 0.3, rnd, "d")
@@ -104,6 +108,7 @@ def _terrain(m, rnd):
 
 def _props(m, rnd):
     m.must_place("signwest", 3, 17)
+    m.must_place("signeast", 47, 29)
     m.must_place("tent", 37, 4)
     m.must_place("tent", 43, 4)
     m.must_place("campfire", 41, 8)
@@ -151,6 +156,8 @@ def build():
     _terrain(m, rnd)
     for (c, r), arrive in zip(WEST_GATE, ((46, 17), (46, 18))):
         m.travel(c, r, "village", *arrive)
+    for (c, r), arrive in zip(CRYPT_GATE, ((1, 16), (1, 17))):
+        m.travel(c, r, "crypt", *arrive)
     m.populate(PEOPLE, GROUND)
     _props(m, rnd)
     _trees(m, rnd)

@@ -13,6 +13,8 @@ ITEMS = {
     "crossbow": ["name=Crossbow", "type=crossbow", "attack=12", "crossbowSkill=5", "missileName=bolt"],
     "bolts": ["name=Bolts", "type=carrow", "amount=15", "missileName=bolt"],
     "leatherarmor": ["name=Leather armour", "type=armor", "defense=3", "maxHP=10"],
+    # the crypt's prize: the chieftain wears it
+    "chainmail": ["name=Chain mail", "type=armor", "defense=6", "maxHP=20"],
     "helmet": ["name=Iron helmet", "type=helmet", "defense=2"],
     "boots": ["name=Leather boots", "type=boots", "defense=1", "dexterity=1"],
     "ring": ["name=Sapphire ring", "type=ring", "maxMP=20", "magicDefense=2"],
@@ -29,6 +31,7 @@ ITEMS = {
     "badge": ["name=Brass badge"],
     "moonstone": ["name=Moonstone"],
     "bonecharm": ["name=Bone charm"],
+    "bell": ["name=Chapel bell"],
 }
 
 MISSILES = ("arrow", "bolt", "fireball")

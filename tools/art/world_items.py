@@ -2,6 +2,7 @@
 import math
 
 from world_common import FIELD, canvas, ellipse, flatten, line, outline, put, rect, shade
+from world_treasure import PICTURES as TREASURE
 from world_trophies import PICTURES as TROPHIES
 
 STEEL = (196, 202, 212)
@@ -247,6 +248,7 @@ PICTURES = {
     "mppotion": mppotion, "bread": bread, "healrune": healrune, "firerune": firerune,
 }
 PICTURES.update(TROPHIES)
+PICTURES.update(TREASURE)
 
 
 def item_picture(iid):

@@ -36,6 +36,13 @@ QUESTS = (
         "Marek burnt the charms and gave me his wife's sapphire ring. He asked me to tell Guard Bren"
         " at the east gate that the chapel yard is quiet.",
     )),
+    ("bell", "The chapel bell", (
+        "Old Marek rang the bell of the old chapel as a boy. When the chapel fell, the ghouls that dug in"
+        " under it carried the bell down into the crypt, and he wants it back. Guard Bren may know the"
+        " way in.",
+        "Bren says the way down to the crypt leaves the chapel yard on its east side, past the graves."
+        " The ghoul chieftain keeps the bell in his hall at the far end, beyond the pillared hall.",
+    )),
 )
 
 NUMBERS = {key: n for n, (key, _, _) in enumerate(QUESTS)}

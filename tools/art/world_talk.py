@@ -34,7 +34,8 @@ TOMAS = [
     ("who", "I am Tomas. I mend nets down at the pond and keep the well clean.", (), (BACK,)),
     ("road", "Not at all. Wolves hunt on the road and in the clearing past the bridge, bandits camp to the"
      " north-east, and the dead walk among the ruins to the south-east. Worst is the dark mage in the"
-     " indigo robe who lives behind the graves there. They say it was he who woke the dead.", (), (
+     " indigo robe who lives behind the graves there. They say it was he who woke the dead. And below the"
+     " ruins lies the old crypt. Whatever lives down there, nobody who went to look came back to tell.", (), (
         ("I will be careful.", "next(more)"),)),
     ("worry", "Winter comes early down by the pond, and my children have no warm coats. The wolves on"
      " the forest road wear fine grey pelts, but I am no hunter.", (), (
@@ -127,6 +128,7 @@ BREN_TOPICS = (
     ("About the bandit camp...", "checkIfQuest(camp)", "next(report)"),
     ("Is the road safer now?", "checkIfDoneQuest(camp)", "next(safe)"),
     ("I bring word from Old Marek.", "checkIfStage(dead,1)", "next(marek)"),
+    ("Old Marek wants his chapel bell back.", "checkIfStage(bell,0)", "next(bellask)"),
     ("Farewell.", "next(bye)"),
 )
 
@@ -167,6 +169,14 @@ BREN = [
      " look as though you need it more than I do.",
      ("giveItem(Health potion)", "giveExp(150)", "increaseQuest(dead)"), (
         ("Thank you, Bren.", "next(more)"),)),
+    ("bellask", "The old chapel bell? My father heard it the night the ghouls took it. Nobody has gone"
+     " after it since, and nobody who went down there came back.", (), (
+        ("How do I get into the crypt?", "checkIfStage(bell,0)", "next(crypt)"),
+        ("Nothing for now.", "next(more)"))),
+    ("crypt", "Past the graves in the chapel yard a path leaves the ruins to the east and goes down into"
+     " the hill. Below is the crypt: a hall of pillars, and beyond it the chieftain of the ghouls in his"
+     " own hall. If the bell is anywhere, he is sitting on it. Take potions.",
+     ("increaseQuest(bell)",), (("Thank you, Bren.", "next(more)"),)),
     ("bye", "Keep your blade ready out there.", (), (("One more thing...", "next(more)"),)),
 ]
 
@@ -176,6 +186,10 @@ MAREK_TOPICS = (
     ("You look troubled.", "checkIfnQuest(dead)", "checkIfnDoneQuest(dead)", "next(worry)"),
     ("About the bone charms...", "checkIfStage(dead,0)", "next(charms)"),
     ("Are the dead at rest now?", "checkIfDoneQuest(dead)", "next(rest)"),
+    ("What became of the chapel bell?", "checkIfDoneQuest(dead)", "checkIfnQuest(bell)",
+     "checkIfnDoneQuest(bell)", "next(bellstory)"),
+    ("About the chapel bell...", "checkIfQuest(bell)", "next(bell)"),
+    ("Does the bell ring again?", "checkIfDoneQuest(bell)", "next(rung)"),
     ("Goodbye.", "next(bye)"),
 )
 
@@ -209,6 +223,33 @@ MAREK = [
     ("fewcharms", "That is not two charms. Each of the dead wears one, and whoever tied them may carry"
      " more.", (), (("I will come back.", "next(more)"),)),
     ("rest", "They are. Come spring I shall go and tend her grave again.", (), (BACK,)),
+    ("bellstory", "The bell? When the chapel fell, the ghouls that dug in under it dragged it down into"
+     " the crypt, and there it has hung silent ever since. I rang it every Sunday as a boy. I should like"
+     " to hear it once more before I go.", (), (
+        ("I will bring it back.", "checkIfnQuest(bell)", "checkIfnDoneQuest(bell)", "next(bellaccept)"),
+        LATER)),
+    ("bellaccept", "You would go down there? Then ask Guard Bren the way in, his father knew it. Bring"
+     " me the bell, a small bronze one no bigger than a loaf, and my last potion is yours.",
+     ("startQuest(bell)",), (
+        ("I may have the bell with me already.", "checkIfStage(bell,0)",
+         "checkPlayerItem(Chapel bell,1)[bellearly:nobell]"),
+        ("I will be back.", "next(more)"))),
+    ("bell", "Have you found the bell?", (), (
+        ("Here it is.", "checkIfStage(bell,0)", "checkPlayerItem(Chapel bell,1)[bellearly:nobell]"),
+        ("Here it is.", "checkIfStage(bell,1)", "checkPlayerItem(Chapel bell,1)[bellpaid:nobell]"),
+        ("Not yet.", "next(more)"))),
+    # the same thanks whether Bren was asked the way (one stage to go) or not (two)
+    ("bellearly", "My bell! Listen to it, clear as the day it was cast. I shall hang it over my door."
+     " Here, take my last potion, you have earned it twice over.",
+     ("getItem(Chapel bell,1)", "giveItem(Health potion)", "giveExp(600)", "increaseQuest(bell)",
+      "increaseQuest(bell)"), (("Thank you, Marek.", "next(more)"),)),
+    ("bellpaid", "My bell! Listen to it, clear as the day it was cast. I shall hang it over my door."
+     " Here, take my last potion, you have earned it twice over.",
+     ("getItem(Chapel bell,1)", "giveItem(Health potion)", "giveExp(600)", "increaseQuest(bell)"), (
+        ("Thank you, Marek.", "next(more)"),)),
+    ("nobell", "That is not my bell. It is bronze, with a band cast round its middle.", (), (
+        ("I will keep looking.", "next(more)"),)),
+    ("rung", "Every evening, over my door. The whole village hears it.", (), (BACK,)),
     ("bye", "Go well, and keep to the road.", (), (("One more thing...", "next(more)"),)),
 ]
 

@@ -275,11 +275,21 @@ def flagstones(seed, colour=(134, 128, 118)):
 
 
 def travel(seed, direction, ground=(150, 112, 72)):
-    """The road leaving the map: worn path, kerb stones and arrows out."""
+    """The road leaving the map: worn path, kerb stones and arrows out.
+    Direction 0 is for a map left on both sides: an arrow out each way."""
     img = dirt(("travel", seed), ground, pebbles=3)
     px = img.load()
     arrow = shade(ground, 1.35)
     edge = shade(ground, 0.55)
+    if direction == 0:  # two chevrons each way, shadowed so they read
+        marks = [(x, y, out) for tip, out in ((1, -1), (5, -1), (19, 1), (23, 1))
+                 for y in range(8, 17) for x in (tip - out * abs(y - 12),)]
+        for x, y, out in marks:
+            px[x, y + 1] = edge
+        for x, y, out in marks:
+            px[x, y] = arrow
+            px[x - out, y] = shade(ground, 1.15)
+        return solid(img)
     for y in range(S):
         for x in range(S):
             u = x if direction > 0 else S - 1 - x
