@@ -102,7 +102,7 @@ protected:
     std::minstd_rand dice{20261208};
 };
 
-TEST_F(ShippedFight, TheForestGetsHarderTheDeeperYouGo) {
+TEST_F(ShippedFight, TheWorldGetsHarderTheDeeperYouGo) {
     const Loadout fists{"fists", 0, {}};
     const Loadout dagger{"a village dagger", 0, {"dagger"}};
     const Loadout camp{"level 1, short sword and leather armour", 1, {"shortsword", "leatherarmor"}};
@@ -126,6 +126,15 @@ TEST_F(ShippedFight, TheForestGetsHarderTheDeeperYouGo) {
     EXPECT_LT(mageFresh.wins, 0.2) << "no match for a fresh player";
     EXPECT_GE(mage.wins, 0.3) << "a real fight for a player who got there";
     EXPECT_LE(mage.wins, 0.9);
+
+    // The crypt below the ruins, for the player who came through them.
+    const Loadout crypt{"level 3, battle axe, leather armour and helmet", 3, {"axe", "leatherarmor", "helmet"}};
+    fight("skeletonarcher", ruins);
+    EXPECT_GE(fight("ghoul", ruins).wins, 0.6);
+    const Outcome chief = fight("ghoulchief", crypt);
+    EXPECT_GE(chief.wins, 0.1) << "the strongest of all, yet beatable";
+    EXPECT_LE(chief.wins, 0.7);
+    EXPECT_LT(fight("ghoulchief", ruins).wins, chief.wins);
 }
 
 }  // namespace
