@@ -8,6 +8,10 @@ packages=(
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-apps imagemagick
+  # tools/fuzz.sh only: libFuzzer comes with clang's runtime. The normal
+  # builds still use the default compiler (g++), which installing clang leaves
+  # the default.
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -23,3 +23,7 @@ for kind in normal sanitize; do
   cmake --build "$build" -j"$jobs"
   (cd "$build" && ctest --output-on-failure -j"$jobs")
 done
+
+# A short run of every fuzz target (clang, libFuzzer, ASan and UBSan).
+echo "== fuzz targets"
+"$root/tools/fuzz.sh" "${RPG_FUZZ_SECONDS:-10}"

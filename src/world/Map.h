@@ -74,6 +74,10 @@ public:
 
     // Writes "data\<name>.tmp", replacing any earlier one.
     void saveState() const;
+    // "data\<name>.tmp", or empty when the name can't be a file of data\ of
+    // its own: empty, or holding a separator or a NUL (a damaged start.tmp
+    // could otherwise send the state out of data\ or over another file).
+    std::string statePath() const;
 
     bool contains(int32_t column, int32_t row) const {
         return column >= 0 && row >= 0 && column < cols && row < rows;

@@ -40,7 +40,7 @@ Map::Map(SDL_Surface* screen, const std::string& name, Characters* player)
     readMoves(dataIni);
 
     std::ifstream state;
-    if (fs::openBinaryRead("data\\" + name + ".tmp", state)) {
+    if (!statePath().empty() && fs::openBinaryRead(statePath(), state)) {
         readState(state);
     } else {
         readCreatures(dataIni);

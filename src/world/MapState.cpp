@@ -33,9 +33,15 @@ bool readBoundedCount(BinaryReader& in, int32_t recordBytes, int32_t& count) {
 
 }  // namespace
 
+std::string Map::statePath() const {
+    if (name.empty() || name.find_first_of(std::string("\\/\0", 3)) != std::string::npos) return std::string();
+    return "data\\" + name + ".tmp";
+}
+
 void Map::saveState() const {
-    // A map without a name (no start map known) has no file of its own.
-    if (name.empty()) return;
+    // A map without a usable name (no start map known) has no file of its own.
+    const std::string path = statePath();
+    if (path.empty()) return;
     std::ostringstream items;
     std::ostringstream creatures;
     BinaryWriter itemOut(items);
@@ -72,7 +78,7 @@ void Map::saveState() const {
     }
 
     std::ofstream file;
-    if (!fs::openBinaryWrite("data\\" + name + ".tmp", file)) return;
+    if (!fs::openBinaryWrite(path, file)) return;
     BinaryWriter out(file);
     out.writeInt(itemCount);
     out.writeInt(creatureCount);
