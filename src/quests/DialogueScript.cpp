@@ -4,6 +4,7 @@
 
 #include "characters/Player.h"
 #include "quests/QuestBook.h"
+#include "quests/ScriptSyntax.h"
 #include "util/DataLine.h"
 
 #include <algorithm>
@@ -11,67 +12,24 @@
 
 namespace {
 
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
-        parts.push_back(text.substr(start, at - start));
-        start = at + 1;
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
-std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// Everything between the first and the last double quote; nothing without two.
-std::string textOf(const std::string& part) {
-    const size_t first = part.find('"');
-    const size_t last = part.rfind('"');
-    if (first == std::string::npos || last == first) return std::string();
-    return part.substr(first + 1, last - first - 1);
-}
-
-// Between the first `open` and the first `close` after it (or the end).
-std::string between(const std::string& text, char open, char close) {
-    const size_t start = text.find(open);
-    if (start == std::string::npos) return std::string();
-    const size_t end = text.find(close, start + 1);
-    return text.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
-}
-
 int32_t number(const std::string& text) {
     int32_t value = 0;
     return dataline::readSigned(text, value) ? value : 0;  // not a number counts as 0
 }
 
-// name(arguments)[A:B]
+// A command with its numbers read.
 struct Command {
-    std::string name;
-    std::string first;   // the single argument, or the one before the ','
-    std::string second;  // after the first ','
+    std::string name, first, second;
     int32_t nodeA = 0;
     int32_t nodeB = 0;
 
     explicit Command(const std::string& part) {
-        const std::string text = trimmed(part);
-        name = text.substr(0, text.find('('));
-        const std::string arguments = between(text, '(', ')');
-        const size_t comma = arguments.find(',');
-        first = arguments.substr(0, comma);
-        if (comma != std::string::npos) second = arguments.substr(comma + 1);
-        // Looked for after the '[', so a ':' in an item name can't spoil it.
-        const size_t bracket = text.find('[');
-        if (bracket != std::string::npos) {
-            const std::string pair = text.substr(bracket);
-            nodeA = number(between(pair, '[', ':'));
-            const size_t colon = pair.find(':');
-            if (colon != std::string::npos) nodeB = number(between(pair.substr(colon), ':', ']'));
-        }
+        const script::Command c = script::parseCommand(part);
+        name = c.name;
+        first = c.first;
+        second = c.second;
+        nodeA = number(c.nodeA);
+        nodeB = number(c.nodeB);
     }
 };
 
@@ -177,17 +135,17 @@ void Dialogue::interpret(Player& player, bool runCommands) {
     else if (currentNode >= 0 && !lastLineTerminated && !scriptLines.empty())
         node = scriptLines.back();
 
-    const std::vector<std::string> fields = split(node, '|');
+    const std::vector<std::string> fields = script::split(node, '|');
     if (fields.size() > 1) {
-        const std::vector<std::string> parts = split(fields[1], ';');
-        speech = textOf(parts[0]);
+        const std::vector<std::string> parts = script::split(fields[1], ';');
+        speech = script::textOf(parts[0]);
         if (runCommands)
             for (size_t p = 1; p < parts.size(); ++p) runNpcCommand(Command(parts[p]), player, ownerInventory);
     }
     for (size_t f = 2; f < fields.size(); ++f) {
-        const std::vector<std::string> parts = split(fields[f], ';');
+        const std::vector<std::string> parts = script::split(fields[f], ';');
         DialogueOption option;
-        option.text = textOf(parts[0]);
+        option.text = script::textOf(parts[0]);
         bool visible = true;
         for (size_t p = 1; p < parts.size(); ++p)
             applyOptionCommand(Command(parts[p]), player, ownerInventory, option, visible);

@@ -5,6 +5,7 @@
 #include "World.h"
 
 #include "quests/Dialogue.h"
+#include "quests/ScriptSyntax.h"
 #include "util/DataLine.h"
 #include "util/FileSystem.h"
 
@@ -21,48 +22,8 @@ const char* const kQuestCommands[] = {"startQuest",       "increaseQuest",     "
                                       "checkIfDoneQuest", "checkIfnDoneQuest", "checkIfStage"};
 const char* const kItemCommands[] = {"giveItem", "getItem", "checkItem", "checkPlayerItem"};
 
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
-        parts.push_back(text.substr(start, at - start));
-        start = at + 1;
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
-// Between the first `open` and the first `close` after it (or the end).
-std::string between(const std::string& text, char open, char close) {
-    const size_t start = text.find(open);
-    if (start == std::string::npos) return std::string();
-    const size_t end = text.find(close, start + 1);
-    return text.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
-}
-
-// name(first,second)[nodeA:nodeB]
-struct Command {
-    std::string text, name, first, second, nodeA, nodeB;
-    bool hasNodes = false;
-
-    explicit Command(const std::string& part) {
-        const size_t from = part.find_first_not_of(" \t");
-        if (from != std::string::npos) text = part.substr(from, part.find_last_not_of(" \t") - from + 1);
-        name = text.substr(0, text.find('('));
-        const std::string arguments = between(text, '(', ')');
-        const size_t comma = arguments.find(',');
-        first = arguments.substr(0, comma);
-        if (comma != std::string::npos) second = arguments.substr(comma + 1);
-        const size_t bracket = text.find('[');
-        hasNodes = bracket != std::string::npos;
-        if (hasNodes) {
-            const std::string pair = text.substr(bracket);
-            nodeA = between(pair, '[', ':');
-            const size_t colon = pair.find(':');
-            if (colon != std::string::npos) nodeB = between(pair.substr(colon), ':', ']');
-        }
-    }
-};
+using script::split;
+using Command = script::Command;
 
 struct Script {
     World& world;
@@ -99,7 +60,7 @@ struct Script {
     }
 
     void command(const std::string& part, bool npcPart) {
-        const Command c(part);
+        const Command c = script::parseCommand(part);
         if (c.text.empty()) return;  // a ';' with nothing after it
         const bool known = npcPart ? among(kNpcCommands, c.name) : among(kOptionCommands, c.name);
         if (!known) {
