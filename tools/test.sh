@@ -26,4 +26,4 @@ done
 
 # A short run of every fuzz target (clang, libFuzzer, ASan and UBSan).
 echo "== fuzz targets"
-"$root/tools/fuzz.sh" "${RPG_FUZZ_SECONDS:-10}"
+"$root/tools/fuzz.sh" "${RPG_FUZZ_SECONDS:-5}"
