@@ -86,6 +86,12 @@ void RealWindow::quitFromTheMenu() {
     EXPECT_EQ(game->waitExit(20), 1);
 }
 
+void RealWindow::startAgain() {
+    game = std::make_unique<GameProcess>(x, world.root());
+    window = findGameWindow(x);
+    ASSERT_FALSE(window.empty()) << "the game did not start again";
+}
+
 Player RealWindow::playerFrom(const std::string& state) {
     world.write("data/player.tmp", state);
     return Player(0, 0, "Gracz");

@@ -33,6 +33,8 @@ protected:
     std::string stateAtTheMenu();
     // Quit in the in-game menu: the process ends with 1.
     void quitFromTheMenu();
+    // A second run of the game in the same world folder, its window found.
+    void startAgain();
     // The player as the game would read it back from that state file.
     Player playerFrom(const std::string& state);
     // Runs xdotool with these arguments on the game's display.
