@@ -2,8 +2,6 @@
 // the shipped menus in a real X window.
 #include "support/RealWindow.h"
 
-#include <sstream>
-
 TEST_F(RealWindow, SavedInOneRunAndLoadedInTheNextThePlayerStandsWhereItWas) {
     // The shipped layout: the menus' save (290, 270) and load (290, 382), 220
     // by 46; the list's first line below (140, 112); the screen's save and
@@ -23,11 +21,7 @@ TEST_F(RealWindow, SavedInOneRunAndLoadedInTheNextThePlayerStandsWhereItWas) {
     quitFromTheMenu();
     ASSERT_FALSE(world.exists("data/player.tmp")) << "quitting wipes the working files";
 
-    game = std::make_unique<GameProcess>(x, world.root());
-    window.clear();
-    for (int i = 0; i < 100 && window.empty(); ++i, pause(200))
-        std::istringstream(runOn(x, "xdotool search --onlyvisible --name '^RPG$'")) >> window;
-    ASSERT_FALSE(window.empty()) << "the game did not start again";
+    startAgain();
     pause(500);
     click({{400, 405}, {300, 125}, {215, 473}});
     for (int i = 0; i < 50 && !hpBarShown(screenshot(x, window)); ++i) pause(200);
