@@ -6,6 +6,7 @@
 #include "characters/Player.h"
 
 #include <algorithm>
+#include <vector>
 
 Map::~Map() {
     saveState();
@@ -38,8 +39,39 @@ bool Map::placeCreature(int32_t column, int32_t row, Characters* creature) {
 }
 
 NPC* Map::adoptCreature(std::unique_ptr<NPC> creature) {
+    if (!contains(creature->x, creature->y)) return nullptr;
+    // The player arrives on the field a chaser stepped onto as it left, and
+    // data may name a field twice: the creature stands aside rather than vanish.
+    if (fieldAt(creature->x, creature->y).occupant && !findFieldAside(creature->x, creature->y)) return nullptr;
     if (!placeCreature(creature->x, creature->y, creature.get())) return nullptr;
     return creature.release();
+}
+
+bool Map::findFieldAside(int32_t& column, int32_t& row) const {
+    struct Offset {
+        int32_t dx, dy;
+    };
+    // Nearest first: the 8 neighbours, then the ring beyond them; ties row by
+    // row, so a load always ends the same way. Farther would let a forged
+    // file walk the whole grid for every record.
+    static const std::vector<Offset> offsets = [] {
+        constexpr int32_t reach = 2;
+        std::vector<Offset> out;
+        for (int32_t dy = -reach; dy <= reach; ++dy)
+            for (int32_t dx = -reach; dx <= reach; ++dx)
+                if (dx || dy) out.push_back({dx, dy});
+        std::stable_sort(out.begin(), out.end(), [](Offset a, Offset b) {
+            return a.dx * a.dx + a.dy * a.dy < b.dx * b.dx + b.dy * b.dy;
+        });
+        return out;
+    }();
+    for (const Offset& offset : offsets) {
+        if (canEnter(column + offset.dx, row + offset.dy) != kFree) continue;
+        column += offset.dx;
+        row += offset.dy;
+        return true;
+    }
+    return false;
 }
 
 void Map::moveCreature(int32_t column, int32_t row, Characters* creature) {

@@ -72,11 +72,13 @@ public:
     // player's target.
     void draw(SDL_Surface* destination);
 
-    // Writes "data\<name>.tmp", replacing any earlier one.
+    // Writes "data\<name>.tmp", replacing any earlier one; a failed write
+    // leaves the earlier one whole.
     void saveState() const;
     // "data\<name>.tmp", or empty when the name can't be a file of data\ of
-    // its own: empty, or holding a separator or a NUL (a damaged start.tmp
-    // could otherwise send the state out of data\ or over another file).
+    // its own: empty, holding a separator or a NUL, or "start" or "player"
+    // in any case (a damaged start.tmp could otherwise send the state out of
+    // data\ or over the current-map file or the player's state).
     std::string statePath() const;
 
     bool contains(int32_t column, int32_t row) const {
@@ -119,11 +121,14 @@ private:
     // Makes the creature the occupant of a free field on the grid; false
     // (nothing changed) otherwise.
     bool placeCreature(int32_t column, int32_t row, Characters* creature);
-    // On the grid and nobody there.
-    bool canHold(int32_t column, int32_t row) const { return contains(column, row) && !fieldAt(column, row).occupant; }
-    // Puts a new NPC on the field of its position; the map owns it from then
-    // on. Returns it, or null (and it is gone) when that field can't take it.
+    // Puts a new NPC on the field of its position, or when someone holds that
+    // field on the nearest free one around it (its position follows); the
+    // map owns it from then on. Returns it, or null (and it is gone) when
+    // its position is off the grid or no field near it is free.
     NPC* adoptCreature(std::unique_ptr<NPC> creature);
+    // Moves (column, row) to the nearest field around it that a creature
+    // could walk onto; false (unchanged) when there is none close by.
+    bool findFieldAside(int32_t& column, int32_t& row) const;
 
     // Loading steps, in the order the constructor runs them.
     void readHeader(std::istream& dataIni);

@@ -172,8 +172,8 @@ void Map::readCreatures(std::istream& dataIni) {
     while (dataline::readLine(dataIni, line) && !has(line, "items")) {
         if (!isEntry(line)) continue;
         dataline::PairText entry = dataline::readPairText(line);
-        // One creature per field: a second one for a taken field is not made.
-        if (canHold(entry.column, entry.row)) adoptCreature(std::make_unique<NPC>(entry.column, entry.row, entry.text));
+        // One creature per field: one for a taken field stands beside it.
+        if (contains(entry.column, entry.row)) adoptCreature(std::make_unique<NPC>(entry.column, entry.row, entry.text));
     }
 }
 

@@ -13,8 +13,10 @@
 #include "util/FileSystem.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cctype>
+#include <iterator>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -31,10 +33,42 @@ bool readBoundedCount(BinaryReader& in, int32_t recordBytes, int32_t& count) {
     return true;
 }
 
+// "data\start.tmp" and "data\player.tmp" hold the current map and the player.
+// Windows, where content may be made, folds case in file names.
+bool isWorkingFileName(const std::string& name) {
+    std::string folded = name;
+    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded == "start" || folded == "player";
+}
+
+auto hasId(const std::string& id) {
+    return [&id](const ItemRef& item) { return item && item->id == id; };
+}
+
+int64_t countOf(const std::vector<ItemRef>& items, const std::string& id) {
+    return std::count_if(items.begin(), items.end(), hasId(id));
+}
+
+// A caster out of mana packs its hand rune, but the file keeps no hands: the
+// rebuilt creature holds it again, so the packed copy beyond what the
+// definition packs is one too many. Only runes: no creature packs anything
+// else itself, and a weapon in the pack may be one the player handed over.
+void dropRepackedRunes(NPC& npc, const std::vector<ItemRef>& definitionPack) {
+    for (const ItemRef* hand : {&npc.leftHand, &npc.rightHand}) {
+        if (!*hand || (*hand)->type != kDamageRune) continue;
+        if (hand == &npc.rightHand && npc.rightHand == npc.leftHand) continue;  // one rune, both hands
+        const std::string& id = (*hand)->id;
+        if (countOf(npc.inventory, id) <= countOf(definitionPack, id)) continue;
+        auto last = std::find_if(npc.inventory.rbegin(), npc.inventory.rend(), hasId(id));
+        npc.inventory.erase(std::next(last).base());
+    }
+}
+
 }  // namespace
 
 std::string Map::statePath() const {
     if (name.empty() || name.find_first_of(std::string("\\/\0", 3)) != std::string::npos) return std::string();
+    if (isWorkingFileName(name)) return std::string();
     return "data\\" + name + ".tmp";
 }
 
@@ -77,12 +111,14 @@ void Map::saveState() const {
         }
     }
 
-    std::ofstream file;
-    if (!fs::openBinaryWrite(path, file)) return;
+    // Whole or not at all: a cut file would lose the creatures. No fsync:
+    // this runs on every travel, and the file lives only as long as the game.
+    std::ostringstream file;
     BinaryWriter out(file);
     out.writeInt(itemCount);
     out.writeInt(creatureCount);
     file << items.str() << creatures.str();
+    if (fs::writeStaged(path, file.str(), false)) fs::commitStaged(path);
 }
 
 void Map::readState(std::istream& file) {
@@ -106,14 +142,15 @@ void Map::readState(std::istream& file) {
         if (!in.readInt(length) || !in.readInt(column) || !in.readInt(row) || !in.readInt(direction) ||
             !in.readBytes(length, id))
             break;
-        // Off the grid or on a taken field: the record is read past, not made.
-        NPC* npc = canHold(column, row) ? adoptCreature(std::make_unique<NPC>(column, row, id)) : nullptr;
+        // Off the grid: the record is read past, not made.
+        NPC* npc = contains(column, row) ? adoptCreature(std::make_unique<NPC>(column, row, id)) : nullptr;
+        std::vector<ItemRef> definitionPack;
         if (npc) {
             if (direction >= 1 && direction <= 4) {
                 npc->direction = direction;
                 npc->spriteFrame = &frameRects[frameColumn(direction)];
             }
-            npc->inventory.clear();  // the kept inventory replaces the one of its definition
+            definitionPack.swap(npc->inventory);  // the kept inventory replaces the one of its definition
         }
         int32_t carried = 0;
         if (!readBoundedCount(in, 4, carried)) break;
@@ -122,6 +159,7 @@ void Map::readState(std::istream& file) {
             if (!in.readText(itemId)) break;
             if (npc) npc->inventory.push_back(makeItem(itemId));
         }
+        if (npc) dropRepackedRunes(*npc, definitionPack);
     }
 
     // The file lists each pile top first; reading appended in file order.

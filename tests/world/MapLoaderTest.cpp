@@ -132,24 +132,29 @@ TEST_F(MapLoaderTest, MovesSectionGivesTravelTargets) {
 }
 
 TEST_F(MapLoaderTest, NpcSectionPlacesOneCreaturePerField) {
+    std::string fields = terrain(12, 10);
+    fields[1] = '#';  // (1, 0) can't be entered
     writeMap(world, "n",
              mapDataIni("", "3;9|guard\n5:10|guard\n12:1|guard\nremark without entry\n0:0|guard\n"
                             "2:2|rat\n2:2|guard\n7:7|itemsguard\n1:1|sword\n",
                         ""),
-             terrain(12, 10));
+             fields);
     Map map(sdl.screen, "n", &hero);
     EXPECT_EQ(idAt(map, 3, 9), "guard");
     EXPECT_EQ(map.fieldAt(3, 9).occupant->x, 3);
     EXPECT_EQ(map.fieldAt(3, 9).occupant->y, 9);
-    EXPECT_EQ(map.fieldAt(0, 0).occupant, &hero) << "the player's field takes no creature";
-    EXPECT_EQ(idAt(map, 2, 2), "rat") << "a second creature for a taken field is not made";
+    EXPECT_EQ(map.fieldAt(0, 0).occupant, &hero) << "the player keeps its field";
+    EXPECT_EQ(idAt(map, 0, 1), "guard") << "the player's field sends the creature to the nearest free one";
+    EXPECT_EQ(map.fieldAt(0, 1).occupant->y, 1);
+    EXPECT_EQ(idAt(map, 2, 2), "rat") << "the first creature for a field keeps it";
+    EXPECT_EQ(idAt(map, 2, 1), "guard") << "the second stands beside it";
     EXPECT_EQ(idAt(map, 7, 7), "") << "an id holding items ends the section";
     EXPECT_EQ(pileAt(map, 1, 1), "sword ") << "the items section starts after that line";
 
     int creatures = 0;
     for (auto& row : map.grid)
         for (Field& field : row) creatures += field.occupant && field.occupant != &hero;
-    EXPECT_EQ(creatures, 2) << "rows and columns off the grid are skipped";
+    EXPECT_EQ(creatures, 4) << "rows and columns off the grid are skipped";
 }
 
 TEST_F(MapLoaderTest, ItemsSectionStacksAndEndsAtTheFirstNonEntry) {

@@ -2,12 +2,14 @@
 
 #include "characters/Creature.h"
 #include "characters/NPC.h"
+#include "support/DiskFull.h"
 #include "support/ItemFiles.h"
 #include "support/MapFiles.h"
 #include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -206,22 +208,38 @@ TEST_F(MapStateTest, ForgedCountsAndLengthsNeitherHangNorAllocate) {
     }
 }
 
-TEST_F(MapStateTest, RecordsOffTheGridOrOnATakenFieldAreSkipped) {
+TEST_F(MapStateTest, RecordsOffTheGridAreSkippedAndOnesOnATakenFieldStepAside) {
     world.write("data\\town.tmp",
-                le32(3) + le32(5) + itemRecord("coin", -1, 0) + itemRecord("coin", 3, 0) + itemRecord("sword", 2, 0) +
+                le32(3) + le32(7) + itemRecord("coin", -1, 0) + itemRecord("coin", 3, 0) + itemRecord("sword", 2, 0) +
                     creatureRecord("orc", 9, 9, 1, {"potion"}) + creatureRecord("orc", 1, 0, 1, {"potion"}) +
                     creatureRecord("rat", 0, 1, 0, {"coin"}) + creatureRecord("orc", 0, 1, 3, {"sword", "coin"}) +
-                    creatureRecord("orc", 2, 1, 7, {"sword"}));
+                    creatureRecord("orc", 2, 1, 7, {"sword"}) + creatureRecord("orc", 1, 0, 1, {"coin"}) +
+                    creatureRecord("orc", 1, 0, 1, {"shield"}));
     Map map(sdl.screen, "town", &hero);
     EXPECT_EQ(ids(map.fieldAt(2, 0).items), "sword ");
     EXPECT_EQ(map.fieldAt(1, 0).occupant, &hero);
     NPC* rat = npcAt(map, 0, 1);
     ASSERT_NE(rat, nullptr);
-    EXPECT_EQ(rat->id, "rat") << "the first record for a field wins";
+    EXPECT_EQ(rat->id, "rat") << "the first record for a field keeps it";
     EXPECT_EQ(ids(rat->inventory), "coin ");
     NPC* orc = npcAt(map, 2, 1);
     ASSERT_NE(orc, nullptr) << "records after skipped ones are still read";
     EXPECT_EQ(ids(orc->inventory), "sword ");
+
+    // Records for a taken field go to the nearest free neighbour, inventory
+    // and all; with every neighbour taken the last one has nowhere to go.
+    const struct {
+        int32_t column, row;
+        const char* inventory;
+    } moved[] = {{0, 0, "potion "}, {1, 1, "sword coin "}, {2, 0, "coin "}};
+    for (const auto& m : moved) {
+        NPC* npc = npcAt(map, m.column, m.row);
+        ASSERT_NE(npc, nullptr) << m.column << "," << m.row;
+        EXPECT_EQ(ids(npc->inventory), m.inventory);
+        EXPECT_EQ(npc->x, m.column);
+        EXPECT_EQ(npc->y, m.row);
+    }
+    EXPECT_EQ(creatureCount(map), 5);
 
     // A facing outside 1..4 leaves the facing as built.
     NPC fresh(0, 0, "rat");
@@ -229,5 +247,65 @@ TEST_F(MapStateTest, RecordsOffTheGridOrOnATakenFieldAreSkipped) {
     EXPECT_EQ(rat->spriteFrame, fresh.spriteFrame);
     EXPECT_EQ(orc->direction, fresh.direction);
     EXPECT_EQ(orc->spriteFrame, fresh.spriteFrame);
-    EXPECT_EQ(creatureCount(map), 2);
+}
+
+TEST_F(MapStateTest, ARunePackedForLackOfManaIsNotDoubledOnTheNextVisit) {
+    writeItem(world, "fire", "name=Fire\ntype=dmgRune\nMP=10\n");
+    // Without and with a spare rune of its own in its pack.
+    for (const size_t spares : {0u, 1u}) {
+        const std::string pack = spares ? "fire\npotion\n" : "potion\n";
+        writeCharacter(world, "mage", "name=Mage\nleftHand=fire\n[Inventory]\n" + pack);
+        const std::vector<std::string> kept = spares ? std::vector<std::string>{"fire", "potion"}
+                                                     : std::vector<std::string>{"potion"};
+        world.write("data\\town.tmp", le32(0) + le32(1) + creatureRecord("mage", 0, 0, 2, kept));
+        for (int visit = 0; visit < 3; ++visit) {
+            Map map(sdl.screen, "town", &hero);
+            NPC* mage = npcAt(map, 0, 0);
+            ASSERT_NE(mage, nullptr);
+            const auto packed = std::count_if(mage->inventory.begin(), mage->inventory.end(),
+                                              [](const ItemRef& i) { return i->id == "fire"; });
+            ASSERT_TRUE(mage->leftHand && mage->leftHand->id == "fire") << spares << visit;
+            EXPECT_EQ(size_t(packed), spares) << spares << visit;
+            if (visit == 0) {
+                // What a caster out of mana does.
+                mage->inventory.push_back(mage->leftHand);
+                mage->unequip(mage->leftHand);
+            }
+        }
+    }
+}
+
+TEST_F(MapStateTest, StatePathGivesNoFileForNamesThatCouldHitAnotherFile) {
+    const struct {
+        std::string name;
+        std::string path;
+    } cases[] = {
+        {"town", "data\\town.tmp"}, {"", ""},      {"a\\b", ""},     {"a/b", ""},
+        {std::string("a\0b", 3), ""}, {"start", ""}, {"START", ""},     {"Player", ""},
+        {"starts", "data\\starts.tmp"},
+    };
+    world.write("data\\player.tmp", "hero");
+    Map map(sdl.screen, "town", &hero);
+    for (const auto& c : cases) {
+        map.name = c.name;
+        EXPECT_EQ(map.statePath(), c.path) << c.name;
+        map.saveState();
+    }
+    map.name = "town";
+    EXPECT_EQ(world.read("data\\player.tmp"), "hero");
+    EXPECT_FALSE(world.exists("data\\start.tmp"));
+}
+
+TEST_F(MapStateTest, AWriteThatFailsPartWayKeepsTheEarlierFile) {
+    { Map map(sdl.screen, "town", &hero); }
+    const std::string before = stateFile();
+    ASSERT_GT(before.size(), 16u);
+    Map map(sdl.screen, "town", &hero);
+    map.killCreature(0, 1);
+    {
+        DiskFull full(16);
+        map.saveState();
+    }
+    EXPECT_EQ(stateFile(), before);
+    EXPECT_FALSE(world.exists("data/town.tmp.part"));
 }
