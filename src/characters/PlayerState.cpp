@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <limits>
+#include <sstream>
 
 namespace {
 
@@ -70,10 +71,13 @@ bool readAmountedItem(BinaryReader& in, int32_t amount, ItemRef& slot) {
 
 }  // namespace
 
+// The bytes are built in memory and take the old file's place only when all
+// of them are written, so a full disk leaves the last state whole rather than
+// cut (a cut file reads back as a fresh player past the cut). Not synced: a
+// working file outlives no game, only the saved games must survive a power cut.
 void Player::saveState() {
-    std::ofstream file;
-    if (!fs::openBinaryWrite(kStatePath, file)) return;
-    BinaryWriter out(file);
+    std::ostringstream bytes;
+    BinaryWriter out(bytes);
 
     out.writeInt(x);
     out.writeInt(y);
@@ -106,6 +110,8 @@ void Player::saveState() {
     out.writeText(idOf(ring2));
     out.writeText(idOf(boots));
     for (int32_t Characters::*stat : kStatistics) out.writeInt(this->*stat);
+    if (!fs::writeStaged(kStatePath, bytes.str(), false)) return;
+    fs::commitStaged(kStatePath);
 }
 
 // Stops at the first short or implausible read and keeps what came before it:

@@ -38,7 +38,9 @@ public:
     bool saveGame(int32_t line);
     // Puts the working files of saves[entry] in place and, when a game is
     // running, replaces it with one built from them. A save that is missing
-    // or damaged is not loaded: false, and nothing has changed.
+    // or damaged is not loaded: false, and nothing has changed. One that
+    // can't be written (a full disk) is false too; a running game then goes
+    // on, rebuilt from its own working files.
     bool loadGame(int32_t entry);
     // Removes entry line - 1 and its file.
     void deleteSave(int32_t line);

@@ -13,9 +13,15 @@
 
 namespace {
 
+// A file without an entry (a damaged list lost it) is still someone's save.
+bool taken(const std::vector<SaveEntry>& saves, int32_t slot) {
+    return std::any_of(saves.begin(), saves.end(), [&](const SaveEntry& e) { return e.slot == slot; }) ||
+           fs::exists(saveFilePath(slot));
+}
+
 int32_t freeSlot(const std::vector<SaveEntry>& saves) {
     int32_t slot = 1;
-    while (std::any_of(saves.begin(), saves.end(), [&](const SaveEntry& e) { return e.slot == slot; })) ++slot;
+    while (taken(saves, slot)) ++slot;
     return slot;
 }
 
@@ -50,20 +56,23 @@ bool MainMenu::loadGame(int32_t entry) {
     if (entry < 0 || entry >= static_cast<int32_t>(saves.size())) return false;
     std::string bytes;
     SavedGame saved;
-    // All of it read, checked and written aside before anything is replaced.
-    if (!fs::readBinary(saveFilePath(saves[entry].slot), bytes) || !unpackSavedGame(bytes, saved) ||
-        !stageSavedGame(saved))
-        return false;
+    // All of it read and checked before anything is replaced.
+    if (!fs::readBinary(saveFilePath(saves[entry].slot), bytes) || !unpackSavedGame(bytes, saved)) return false;
 
+    // The running game writes its working files as it ends, staged the same
+    // way: it has to be gone before the save's files are staged beside them.
     Game* running = *currentGame;
     if (running) {
         running->wipeWorkingFiles = false;
         delete running;
         *currentGame = nullptr;
     }
-    commitSavedGame(saved);
+    // A save that can't be written aside leaves the old game's files whole,
+    // and the game goes on from them.
+    const bool loaded = stageSavedGame(saved);
+    if (loaded) commitSavedGame(saved);
     if (running) *currentGame = new Game(screen);
-    return true;
+    return loaded;
 }
 
 void MainMenu::deleteSave(int32_t line) {

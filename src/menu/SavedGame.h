@@ -27,10 +27,9 @@ std::string saveFilePath(int32_t slot);
 SavedGame collectWorkingFiles();
 std::string packSavedGame(const SavedGame& game);
 
-// A save comes from outside. False when a section is cut short or the current
-// map is not one of data\maps.dat; a map file stored under any path but that
-// of a listed map is dropped, so nothing outside the working files is
-// ever written.
+// A save comes from outside. False when a section is cut short; a map file
+// stored under any path but that of a listed map is dropped, so nothing
+// outside the working files is ever written.
 bool unpackSavedGame(const std::string& bytes, SavedGame& game);
 
 // The save's working files, written beside their places. False, with

@@ -1,10 +1,9 @@
 // Saving, loading and deleting on real files, the damaged and hostile ones too.
 #include "menu/SaveFixture.h"
 #include "menu/SaveLabel.h"
+#include "support/DiskFull.h"
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 namespace {
 const char* const kList = "data/saves/savelist.sav";
@@ -64,12 +63,24 @@ TEST_F(SaveTest, ADamagedSaveIsNotLoadedAndTheRunningGameStays) {
     world.write(kList, le(1) + le(1) + entry("x", 1, 1));
     EXPECT_FALSE(menu().loadGame(0)) << "no file";
     for (std::string bytes : {std::string(), le(5) + "ab", le(0x7FFFFFFF) + "a", le(-1), text("a"),
-                              whole + le(100) + "data", whole + text("data\\b.tmp") + le(50) + "xx",
-                              text("..\\..\\x") + text("P")}) {
+                              whole + le(100) + "data", whole + text("data\\b.tmp") + le(50) + "xx"}) {
         world.write("data/saves/1.sav", bytes);
         EXPECT_FALSE(menu().loadGame(0)) << testing::PrintToString(bytes);
         EXPECT_EQ(game, running);
         EXPECT_EQ(world.read("data/player.tmp") + world.read("data/start.tmp"), "Pa");
+    }
+}
+
+// The game plays on any map, listed or not, and with no maps.dat at all.
+TEST_F(SaveTest, ASaveOnAnUnlistedMapLoads) {
+    world.write("data/start.tmp", "z");
+    for (std::string player : {"with a list", "without"}) {
+        if (player == "without") std::filesystem::remove("data/maps.dat");
+        world.write("data/player.tmp", player);
+        ASSERT_TRUE(menu().saveGame(0));
+        world.write("data/player.tmp", "later");
+        EXPECT_TRUE(menu().loadGame(0)) << player;
+        EXPECT_EQ(world.read("data/player.tmp") + world.read("data/start.tmp"), player + "z");
     }
 }
 
@@ -82,8 +93,11 @@ TEST_F(SaveTest, ADamagedListKeepsItsWholeEntriesAndNewSavesStayNewest) {
         EXPECT_EQ(menu().saves.size() * 10 + menu().saveCounter, entries * 10 + 5u) << testing::PrintToString(bytes);
     }
     world.write(kList, le(INT32_MAX) + le(2) + entry("old", 1, 1) + entry("new", 2, INT32_MAX));
+    world.write("data/saves/3.sav", "its entry was lost");
     restart();
     ASSERT_TRUE(menu().saveGame(0) && menu().saves[1].label == "new");
+    EXPECT_EQ(menu().saves[0].slot, 4);
+    EXPECT_EQ(world.read("data/saves/3.sav"), "its entry was lost");
     EXPECT_GT(menu().saves[0].sequence, menu().saves[1].sequence);
     EXPECT_GT(menu().saves[1].sequence, menu().saves[2].sequence);
 }
@@ -94,13 +108,10 @@ TEST_F(SaveTest, AnInterruptedWriteLeavesTheOldSaveAndListWhole) {
     const std::string before = world.read("data/saves/1.sav") + world.read(kList);
     world.write("data/saves/1.sav.part", "half of a killed save");
     world.write("data/player.tmp", std::string(200000, 'p'));
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small{100000, old.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_FALSE(menu().saveGame(1));
-    setrlimit(RLIMIT_FSIZE, &old);
+    {
+        DiskFull full(100000);
+        EXPECT_FALSE(menu().saveGame(1));
+    }
     EXPECT_EQ(world.read("data/saves/1.sav") + world.read(kList), before);
     EXPECT_EQ(menu().saves[0].sequence, 1);
     EXPECT_FALSE(world.exists("data/saves/1.sav.part"));
