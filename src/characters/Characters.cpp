@@ -19,6 +19,7 @@ int32_t Characters::*const kAttributes[Item::kAttributeCount] = {
 
 // Held in both hands at once.
 bool heldInBothHands(int32_t type) { return type == kTwoHanded || type == kHealRune || type == kDamageRune; }
+bool isAmmunition(const ItemRef& item) { return item && (item->type == kArrow || item->type == kCrossbowBolt); }
 
 }  // namespace
 
@@ -117,15 +118,22 @@ void Characters::unequip(const ItemRef& handedOver) {
     // The caller may pass the hand itself, which is emptied below.
     const ItemRef item = handedOver;
     if (!item) return;
+    // Only the hands that really hold this item are its own: a state file may
+    // hold it in one hand beside something else, or in another slot.
+    const bool inHand = leftHand == item || rightHand == item;
     if (item->type == kBow || item->type == kCrossbow) {
-        // The ammunition leaves with its weapon; one item in both hands goes once.
-        ItemRef left = std::move(leftHand);
-        ItemRef right = std::move(rightHand);
-        if (left) inventory.push_back(left);
-        if (right && right != left) inventory.push_back(right);
+        // The ammunition leaves with its weapon, also when the caller already
+        // took the weapon out; one item in both hands goes once.
+        const bool ammunitionLeft = (!leftHand && isAmmunition(rightHand)) || (!rightHand && isAmmunition(leftHand));
+        if (inHand || ammunitionLeft) {
+            ItemRef left = std::move(leftHand);
+            ItemRef right = std::move(rightHand);
+            if (left) inventory.push_back(left);
+            if (right && right != left) inventory.push_back(right);
+        }
     } else if (heldInBothHands(item->type)) {
-        leftHand.reset();
-        rightHand.reset();
+        if (leftHand == item) leftHand.reset();
+        if (rightHand == item) rightHand.reset();
     }
     for (int i = 0; i < Item::kAttributeCount; ++i) attribute(i) = statmath::sub(attribute(i), item->attributeBonus(i));
     recomputeStats();

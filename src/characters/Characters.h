@@ -41,7 +41,9 @@ public:
     // Call right after the item was put into one of the eight slots.
     void equip(const ItemRef& item);
     // Call when the item has been taken out of its slot. A hand may be passed
-    // as it is: a two-handed weapon, rune, bow or crossbow empties both hands.
+    // as it is: a two-handed weapon or rune leaves every hand that holds it, a
+    // bow or crossbow still held, or just taken out beside its ammunition,
+    // empties both hands into the inventory.
     void unequip(const ItemRef& item);
     // Uses the item up; the caller drops its reference afterwards.
     void consume(const ItemRef& item);

@@ -23,9 +23,20 @@ bool tooSoon(const Characters& creature, uint32_t now) {
 }
 
 int64_t hitLimit(int32_t attackerDexterity, int32_t targetDexterity) {
-    // A target of no dexterity would divide by zero: count it as 1.
-    const int64_t target = std::max<int64_t>(targetDexterity, 1);
+    // A target of no dexterity would divide by zero: count it as 1. A negative
+    // one counts as it is, so that blows against it miss.
+    const int64_t target = targetDexterity == 0 ? 1 : targetDexterity;
     return static_cast<int64_t>(attackerDexterity) / target * 100 + 10;
+}
+
+bool neighbour(int32_t column, int32_t row, int32_t columnStep, int32_t rowStep, int32_t& nextColumn,
+               int32_t& nextRow) {
+    const int64_t c = int64_t(column) + columnStep;
+    const int64_t r = int64_t(row) + rowStep;
+    if (c < INT32_MIN || c > INT32_MAX || r < INT32_MIN || r > INT32_MAX) return false;
+    nextColumn = static_cast<int32_t>(c);
+    nextRow = static_cast<int32_t>(r);
+    return true;
 }
 
 int32_t addExperience(int32_t exp, int32_t gained) {

@@ -19,6 +19,10 @@ int rollBelow(int n);
 bool tooSoon(const Characters& creature, uint32_t now);
 // The highest roll of 100 that still hits.
 int64_t hitLimit(int32_t attackerDexterity, int32_t targetDexterity);
+// The field one step from (column, row); false when it lies beyond the 32-bit
+// coordinates, where nothing can be hit or flown through.
+bool neighbour(int32_t column, int32_t row, int32_t columnStep, int32_t rowStep, int32_t& nextColumn,
+               int32_t& nextRow);
 // Experience never wraps round to a loss.
 int32_t addExperience(int32_t exp, int32_t gained);
 

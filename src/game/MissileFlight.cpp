@@ -2,6 +2,7 @@
 #include "game/Game.h"
 
 #include "characters/Player.h"
+#include "game/CombatRules.h"
 #include "util/Blit.h"
 #include "world/Map.h"
 
@@ -36,9 +37,11 @@ void Game::moveMissiles() {
         // A missile whose shooter is gone has nobody to strike for: it falls.
         if (!shooter || missile.steps > kLastStep) continue;
         if (missile.direction < 0 || missile.direction > 3) continue;
-        const int32_t column = missile.column + kColumnStep[missile.direction];
-        const int32_t row = missile.row + kRowStep[missile.direction];
-        const int answer = map->canEnter(column, row);
+        int32_t column = 0;
+        int32_t row = 0;
+        const bool inRange = combat::neighbour(missile.column, missile.row, kColumnStep[missile.direction],
+                                               kRowStep[missile.direction], column, row);
+        const int answer = inRange ? map->canEnter(column, row) : kBlocked;
         if (answer == kFree) {
             ++missile.steps;
             missile.column = column;

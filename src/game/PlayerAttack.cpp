@@ -46,9 +46,12 @@ int Game::playerAttack() {
         playerShoot(hero.rightHand, hero.leftHand, now);
         return 1;
     }
-    const int32_t column = hero.x + facing::columnStep(hero.direction);
-    const int32_t row = hero.y + facing::rowStep(hero.direction);
-    if (map->canEnter(column, row) == kOccupied) physicalAttack(hero, column, row);
+    int32_t column = 0;
+    int32_t row = 0;
+    if (combat::neighbour(hero.x, hero.y, facing::columnStep(hero.direction), facing::rowStep(hero.direction), column,
+                          row) &&
+        map->canEnter(column, row) == kOccupied)
+        physicalAttack(hero, column, row);
     return 1;
 }
 

@@ -130,6 +130,11 @@ TEST_F(CharactersItemsTest, UnequippingARangedWeaponTakesItsAmmunitionAlong) {
     e.unequip(bow);
     ASSERT_EQ(e.inventory.size(), 1u);
     EXPECT_EQ(e.inventory[0], arrows);
+
+    e.leftHand = potion;
+    e.rightHand = crossbow;
+    e.unequip(bow);  // out of some other slot: the hands stay as they are
+    EXPECT_TRUE(e.inventory.size() == 1 && e.leftHand == potion);
 }
 
 TEST_F(CharactersItemsTest, ConsumeHealsUpToTheMaximumAndKeepsBonuses) {

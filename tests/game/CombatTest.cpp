@@ -39,7 +39,7 @@ TEST_F(BlowTest, TheHitTestTheDamageAndTheDoubling) {
         {"no damage is a glancing blow", 5, 5, 5, 0, 0, 100, {0, 5}, 100, 0},
         {"a roll up to the critical chance keeps the damage", 5, 5, 5, 0, 60, 100, {0, 15, 60}, 90, 1},
         {"a target of no dexterity counts as 1", 5, 0, 5, 0, 0, 100, {99, 15, 0}, 90, 1},
-        {"a target of negative dexterity too", 5, -7, 5, 0, 0, 100, {99, 15, 0}, 90, 1},
+        {"a target of negative dexterity is never hit", 5, -5, 20, 0, 0, 100, {0}, 100, 0},
         {"huge defense", 5, 5, INT32_MIN, INT32_MAX, 0, 100, {0, 19}, 100, 0},
         {"an attacker of hugely negative dexterity always misses", INT32_MIN, -1, 5, 0, 0, 100, {0}, 100, 0},
         {"damage of exactly the HP kills", 5, 5, 5, 0, 0, 20, {0, 15, 1}, 0, -1},

@@ -108,6 +108,22 @@ TEST_F(PlayerAttackTest, WithoutAShooterTheKeyStrikesTheCreatureInFrontOrNothing
     EXPECT_EQ(hero().lastActionTime, before);
 }
 
+TEST_F(PlayerAttackTest, NothingLiesBeyondTheLastRowThereIs) {
+    start({});
+    game.reset();
+    writeStart("field 10 2147483647");  // facing down
+    game = startGame();
+    ASSERT_EQ(hero().y, INT32_MAX);
+    now += 1000;
+    game->playerAttack();
+    EXPECT_EQ(hero().lastActionTime, 5000u) << "no blow into nowhere";
+    hold(hero(), &Characters::leftHand, "bow");
+    hold(hero(), &Characters::rightHand, "arrows");
+    game->playerAttack();
+    tick();
+    EXPECT_TRUE(game->missiles.empty() && hero().lastActionTime == now) << "shot, and gone at the edge";
+}
+
 TEST_F(PlayerAttackTest, ArrowsFlyAFieldATickAndReachNineFields) {
     for (int32_t distance : {9, 10}) {
         SCOPED_TRACE(distance);

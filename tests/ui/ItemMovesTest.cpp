@@ -32,8 +32,16 @@ protected:
         for (int number = 1; number <= 8; ++number) itemmoves::slot(hero(), number).reset();
         for (ItemRef& quick : hero().quickSlots) quick.reset();
         game->map->fieldAt(5, 5).corpses.clear();
+        hero().strength = 5;
         hero().recomputeStats();
         arrange(inventory, worn);
+    }
+    // The base strength and the bonuses of what is worn, an item in both hands once.
+    int32_t wornStrength() const {
+        uint32_t sum = 5;
+        for (int n = 1; n <= 8; ++n)
+            if (const ItemRef& i = itemmoves::slot(hero(), n); i && (n != 8 || i != hero().leftHand)) sum += i->strength;
+        return static_cast<int32_t>(sum);
     }
     Spot at(Spot2 s) const {
         switch (s.place) {
@@ -61,6 +69,8 @@ TEST_F(ItemMovesTest, DragsAndDrops) {
         {"a two-handed weapon frees both hands", {"axe"}, "L=sword R=dagger", {Grid, 0}, {Slot, 8},
          "inv[sword dagger] L=axe R=axe"},
         {"a sword in place of a two-handed grip", {"sword"}, "L=axe", {Grid, 0}, {Slot, 8}, "inv[axe] R=sword"},
+        {"a sword on a rune held beside a dagger keeps the dagger", {"sword"}, "L=healrune R=dagger", {Grid, 0},
+         {Slot, 7}, "inv[healrune] L=sword R=dagger"},
         {"a rune fills both hands", {"firerune"}, "L=bow R=arrows", {Grid, 0}, {Slot, 7},
          "inv[bow arrows*20] L=firerune R=firerune"},
         {"arrows are no weapon", {"arrows"}, "", {Grid, 0}, {Slot, 7}, "inv[arrows*20]"},
@@ -96,6 +106,7 @@ TEST_F(ItemMovesTest, DragsAndDrops) {
         start(m.inventory, m.worn);
         dragDrop(at(m.from), at(m.to));
         EXPECT_EQ(state(), m.after);
+        EXPECT_EQ(hero().strength, wornStrength());
         const std::string after = m.after;
         if (after.find("L=") == std::string::npos && after.find("R=") == std::string::npos) {
             EXPECT_EQ(hero().attack, hero().strength) << "nothing in the hands counts any more";
@@ -124,6 +135,9 @@ TEST_F(ItemMovesTest, RightClicks) {
         {"a bow comes off with its arrows", {}, "L=bow R=arrows", {Slot, 7}, "inv[bow arrows*20]"},
         {"arrows do not come off alone", {}, "L=bow R=arrows", {Slot, 8}, "inv[] L=bow R=arrows*20"},
         {"a rune leaves both hands", {}, "L=healrune", {Slot, 8}, "inv[healrune]"},
+        {"an axe held beside a sword leaves the sword", {}, "R=axe L=sword", {Slot, 8}, "inv[axe] L=sword"},
+        {"an axe worn as a helmet leaves the hands alone", {}, "H=axe L=sword R=dagger", {Slot, 1},
+         "inv[axe] L=sword R=dagger"},
         {"a quick slot potion is drunk", {}, "Q3=potion Q4=potion", {Quick, 3}, "inv[] Q4=potion"},
     };
     for (const Click& c : clicks) {
@@ -132,6 +146,7 @@ TEST_F(ItemMovesTest, RightClicks) {
         hero().HP = 50;
         rightClick(at(c.at));
         EXPECT_EQ(state(), c.after);
+        EXPECT_EQ(hero().strength, wornStrength());
     }
     EXPECT_EQ(hero().HP, 80) << "the last potion healed 30";
 }

@@ -13,7 +13,8 @@
 namespace {
 
 const char* const kItems[][2] = {
-    {"sword", "onehanded\nattack=7"}, {"dagger", "onehanded\nattack=4"}, {"axe", "twohanded\nattack=15"},
+    {"sword", "onehanded\nattack=7\nstrength=1"}, {"dagger", "onehanded\nattack=4\nstrength=2"},
+    {"axe", "twohanded\nattack=15\nstrength=4"},
     {"bow", "bow\nattack=8"},         {"crossbow", "crossbow"},           {"potion", "mixtureHP\nHP=30"},
     {"mana", "mixtureMP\nMP=30"},     {"armor", "armor\ndefense=3"},      {"helmet", "helmet\ndefense=2"},
     {"cap", "helmet\ndefense=1"},     {"necklace", "necklace"},           {"ring", "ring\nmaxMP=20"},
