@@ -9,7 +9,9 @@ std::vector<std::string> split(const std::string& text, char separator) {
         parts.push_back(text.substr(start, at - start));
         start = at + 1;
     }
-    parts.push_back(text.substr(start));
+    // A separator ending the text opens no further piece: a stray '|' at the
+    // end of a line would otherwise be an empty answer.
+    if (start < text.size() || parts.empty()) parts.push_back(text.substr(start));
     return parts;
 }
 

@@ -8,6 +8,8 @@
 
 namespace script {
 
+// The pieces between separators; a separator at the very end adds none, so
+// the result is never empty.
 std::vector<std::string> split(const std::string& text, char separator);
 // Everything between the first and the last double quote; nothing without two.
 std::string textOf(const std::string& part);

@@ -93,6 +93,8 @@ TEST_F(ScriptTest, NodesOptionsAndConditions) {
         {"past the end without one", "0|\"Hi\"\n1|\"Last\"", 7, "Last"},
         {"below the start", "0|\"Hi\"\n", -3, ""},
         {"no fields at all", "just words\n", 0, ""},
+        {"a '|' ending the line adds no answer", "0|\"Hello.\"|\"Bye.\";next(1)|\n", 0, "Hello.|Bye."},
+        {"an empty answer between two stays", "0|\"Hi\"|\"A\"||\"B\"\n", 0, "Hi|A||B"},
         {"no quotes, no closing brackets", "0|Hi;giveExp(5|A;next(1|\"B\";checkIfQuest(\n", 0, "|"},
     };
     for (const Case& c : cases) {

@@ -27,7 +27,7 @@ void checkQuests(World& world) {
         const int line = static_cast<int>(k) + 1;
         const std::string starting = "data\\quests\\" + name + ".dat";
         const std::string advancing = "data\\quest\\" + name + ".dat";
-        checkWords(world, kList, line, name, str(k + 1) + ". ");
+        checkLogRow(world, kList, line, str(k + 1) + ". " + name);
         std::vector<std::string> first, later;
         const bool hasFirst = readLines(starting, first);
         const bool hasLater = readLines(advancing, later);

@@ -49,3 +49,11 @@ void checkWords(World& world, const std::string& file, int line, const std::stri
         if (joined != word) return;  // the wrap lost its way: the words after this can't be matched
     }
 }
+
+void checkLogRow(World& world, const std::string& file, int line, const std::string& row) {
+    const int width = textWidth(world.font, row);
+    if (width > kPanelWidth)
+        world.report.add(file, line,
+                         "the quest log row " + quote(row) + " is " + str(width) + " pixels wide, wider than its " +
+                             str(kPanelWidth) + "; the log cuts the name at its last blanks and adds \"...\"");
+}
