@@ -80,6 +80,9 @@ public:
     // in any case (a damaged start.tmp could otherwise send the state out of
     // data\ or over the current-map file or the player's state).
     std::string statePath() const;
+    // "data\start.tmp" and "data\player.tmp" hold the current map and the
+    // player: a map of either name keeps no state.
+    static bool isWorkingFileName(const std::string& name);
 
     bool contains(int32_t column, int32_t row) const {
         return column >= 0 && row >= 0 && column < cols && row < rows;

@@ -33,14 +33,6 @@ bool readBoundedCount(BinaryReader& in, int32_t recordBytes, int32_t& count) {
     return true;
 }
 
-// "data\start.tmp" and "data\player.tmp" hold the current map and the player.
-// Windows, where content may be made, folds case in file names.
-bool isWorkingFileName(const std::string& name) {
-    std::string folded = name;
-    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folded == "start" || folded == "player";
-}
-
 auto hasId(const std::string& id) {
     return [&id](const ItemRef& item) { return item && item->id == id; };
 }
@@ -65,6 +57,13 @@ void dropRepackedRunes(NPC& npc, const std::vector<ItemRef>& definitionPack) {
 }
 
 }  // namespace
+
+// Windows, where content may be made, folds case in file names.
+bool Map::isWorkingFileName(const std::string& name) {
+    std::string folded = name;
+    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded == "start" || folded == "player";
+}
 
 std::string Map::statePath() const {
     if (name.empty() || name.find_first_of(std::string("\\/\0", 3)) != std::string::npos) return std::string();

@@ -91,6 +91,9 @@ TEST(Checker, MapsTravelAndStart) {
     expectFindings({
         {"listed map without directory", write("data\\maps.dat", "town\ncave\nkeep\n"),
          {"data/maps.dat:3: map \"keep\" has no directory data/maps/keep/"}},
+        {"a map named as a working file", write("data\\maps.dat", "town\ncave\nStart\n"),
+         {"data/maps.dat:3: map \"Start\" keeps no state: data/Start.tmp is one of the game's own working files",
+          "data/maps.dat:3: map \"Start\" has no directory data/maps/Start/"}},
         {"directory not listed", write("data\\maps.dat", "town\n"),
          {"data/maps/cave/: map directory not listed in data/maps.dat, so a new game finds the last game's "
           "creatures and items on it"}},

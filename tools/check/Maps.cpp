@@ -5,6 +5,7 @@
 #include "MapChecks.h"
 
 #include "util/DataLine.h"
+#include "world/Map.h"
 
 #include <map>
 #include <set>
@@ -184,6 +185,11 @@ void checkMaps(World& world) {
     for (size_t i = 0; i < listed.size(); ++i) {
         if (listed[i].empty()) continue;
         names.insert(listed[i]);
+        if (Map::isWorkingFileName(listed[i]))
+            world.report.add("data\\maps.dat", static_cast<int>(i) + 1,
+                             "map " + quote(listed[i]) + " keeps no state: " +
+                                 world.report.shown("data\\" + listed[i] + ".tmp") +
+                                 " is one of the game's own working files");
         if (!hasFolder("data\\maps\\", listed[i]))
             world.report.add(
                 "data\\maps.dat", static_cast<int>(i) + 1,
