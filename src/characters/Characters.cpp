@@ -17,10 +17,6 @@ int32_t Characters::*const kAttributes[Item::kAttributeCount] = {
     &Characters::crossbowSkill,
 };
 
-// Held in both hands at once.
-bool heldInBothHands(int32_t type) { return type == kTwoHanded || type == kHealRune || type == kDamageRune; }
-bool isAmmunition(const ItemRef& item) { return item && (item->type == kArrow || item->type == kCrossbowBolt); }
-
 }  // namespace
 
 Characters::Characters(int32_t x, int32_t y, const std::string& id)
@@ -106,7 +102,7 @@ void Characters::recomputeStats() {
 
 void Characters::equip(const ItemRef& item) {
     if (!item) return;
-    if (heldInBothHands(item->type)) {
+    if (bothHanded(item)) {
         if (leftHand == item) rightHand = item;
         if (rightHand == item) leftHand = item;
     }
@@ -121,7 +117,7 @@ void Characters::unequip(const ItemRef& handedOver) {
     // Only the hands that really hold this item are its own: a state file may
     // hold it in one hand beside something else, or in another slot.
     const bool inHand = leftHand == item || rightHand == item;
-    if (item->type == kBow || item->type == kCrossbow) {
+    if (isShooter(item)) {
         // The ammunition leaves with its weapon, also when the caller already
         // took the weapon out; one item in both hands goes once.
         const bool ammunitionLeft = (!leftHand && isAmmunition(rightHand)) || (!rightHand && isAmmunition(leftHand));
@@ -131,7 +127,7 @@ void Characters::unequip(const ItemRef& handedOver) {
             if (left) inventory.push_back(left);
             if (right && right != left) inventory.push_back(right);
         }
-    } else if (heldInBothHands(item->type)) {
+    } else if (bothHanded(item)) {
         if (leftHand == item) leftHand.reset();
         if (rightHand == item) rightHand.reset();
     }
@@ -154,7 +150,7 @@ void Characters::addItem(const ItemRef& item) {
     // An item already carried stays where it is: merging or appending it again
     // would count its pieces twice or hold it in two places.
     if (std::find(inventory.begin(), inventory.end(), item) != inventory.end()) return;
-    if (item->type == kArrow || item->type == kCrossbowBolt) {
+    if (isAmmunition(item)) {
         for (const ItemRef& stack : inventory) {
             if (!stack || stack->type != item->type) continue;
             stack->amount += item->amount;

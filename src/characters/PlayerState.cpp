@@ -110,8 +110,7 @@ void Player::saveState() {
     out.writeText(idOf(ring2));
     out.writeText(idOf(boots));
     for (int32_t Characters::*stat : kStatistics) out.writeInt(this->*stat);
-    if (!fs::writeStaged(kStatePath, bytes.str(), false)) return;
-    fs::commitStaged(kStatePath);
+    fs::writeAtomic(kStatePath, bytes.str(), false);
 }
 
 // Stops at the first short or implausible read and keeps what came before it:

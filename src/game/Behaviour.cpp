@@ -19,7 +19,6 @@ constexpr int64_t kSightRange = 10;
 // A shot looks this many fields ahead for the player.
 constexpr int32_t kShotRange = 9;
 
-bool isShooter(const ItemRef& item) { return item && (item->type == kBow || item->type == kCrossbow); }
 bool isRangedItem(const ItemRef& item) { return isShooter(item) || (item && item->type == kDamageRune); }
 
 class Behaviour {

@@ -9,8 +9,6 @@
 
 namespace {
 
-bool isShooter(const ItemRef& item) { return item && (item->type == kBow || item->type == kCrossbow); }
-
 // Costs are stored as bit patterns; "-3" is a cost of -3.
 int32_t cost(uint32_t bits) { return statmath::fromBits(bits); }
 

@@ -72,3 +72,13 @@ using ItemRef = std::shared_ptr<Item>;
 
 // Builds a shared item from its id.
 inline ItemRef makeItem(const std::string& id) { return std::make_shared<Item>(id); }
+
+// The kinds the hand rules turn on; false for no item.
+inline bool isShooter(const ItemRef& item) { return item && (item->type == kBow || item->type == kCrossbow); }
+inline bool isAmmunition(const ItemRef& item) {
+    return item && (item->type == kArrow || item->type == kCrossbowBolt);
+}
+// Held in both hands at once.
+inline bool bothHanded(const ItemRef& item) {
+    return item && (item->type == kTwoHanded || item->type == kHealRune || item->type == kDamageRune);
+}

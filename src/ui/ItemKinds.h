@@ -8,14 +8,9 @@
 
 namespace itemkinds {
 
-inline bool isShooter(const ItemRef& item) { return item && (item->type == kBow || item->type == kCrossbow); }
-inline bool isAmmunition(const ItemRef& item) {
-    return item && (item->type == kArrow || item->type == kCrossbowBolt);
-}
-// Held in both hands at once.
-inline bool bothHanded(const ItemRef& item) {
-    return item && (item->type == kTwoHanded || item->type == kHealRune || item->type == kDamageRune);
-}
+using ::bothHanded;
+using ::isAmmunition;
+using ::isShooter;
 inline bool isMixture(const ItemRef& item) { return item && (item->type == kMixtureHP || item->type == kMixtureMP); }
 // The ammunition a shooter needs in the other hand.
 inline int32_t ammunitionFor(const ItemRef& shooter) { return shooter->type == kBow ? kArrow : kCrossbowBolt; }

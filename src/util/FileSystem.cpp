@@ -153,8 +153,8 @@ bool commitStaged(const std::string& path) {
 
 void dropStaged(const std::string& path) { ::unlink(stagedName(path).c_str()); }
 
-bool writeAtomic(const std::string& path, const std::string& bytes) {
-    return writeStaged(path, bytes, true) && commitStaged(path);
+bool writeAtomic(const std::string& path, const std::string& bytes, bool durable) {
+    return writeStaged(path, bytes, durable) && commitStaged(path);
 }
 
 SDL_Surface* readImage(const std::string& path) {

@@ -35,8 +35,9 @@ bool readBinary(const std::string& path, std::string& bytes);
 bool writeStaged(const std::string& path, const std::string& bytes, bool durable);
 bool commitStaged(const std::string& path);
 void dropStaged(const std::string& path);
-// Both steps at once, durable.
-bool writeAtomic(const std::string& path, const std::string& bytes);
+// Both steps at once; durable unless told otherwise (working files that
+// outlive no game need not wait for the disk).
+bool writeAtomic(const std::string& path, const std::string& bytes, bool durable = true);
 
 // Creates a folder (its parent must exist); true when it is there afterwards.
 bool makeFolder(const std::string& path);

@@ -117,7 +117,7 @@ void Map::saveState() const {
     out.writeInt(itemCount);
     out.writeInt(creatureCount);
     file << items.str() << creatures.str();
-    if (fs::writeStaged(path, file.str(), false)) fs::commitStaged(path);
+    fs::writeAtomic(path, file.str(), false);
 }
 
 void Map::readState(std::istream& file) {
