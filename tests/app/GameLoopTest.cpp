@@ -37,6 +37,7 @@ protected:
         menu = std::make_unique<MainMenu>(&app.event, app.screen, &app.fullScreen, &app.currentGame);
         app.mainMenu = menu.get();
         startGame();
+        drainEvents();
     }
     ~GameLoopTest() override {
         delete app.currentGame;
@@ -175,6 +176,7 @@ TEST_F(GameLoopTest, F12TwiceReturnsToTheWindowAndEveryoneDrawsOnTheNewScreen) {
     EXPECT_EQ(game().screen, app.screen);
     EXPECT_EQ(ui().screen, app.screen);
     EXPECT_EQ(menu->screen, app.screen);
+    drainEvents();  // what the library queued for the new mode
     pushKey(SDLK_F12);
     passes(1);
     EXPECT_EQ(app.fullScreen, 0);

@@ -1,6 +1,25 @@
 // The built game in a real X server, driven like a player would.
 #include "support/RealWindow.h"
 
+namespace {
+
+size_t differingPixels(const std::string& a, const std::string& b) {
+    size_t n = 0;
+    for (size_t i = 0; i + 2 < a.size() && i + 2 < b.size(); i += 3)
+        if (a.compare(i, 3, b, i, 3) != 0) ++n;
+    return n;
+}
+
+// The colour key of the world's bitmaps, which must never reach the screen.
+size_t magentaPixels(const std::string& shot) {
+    size_t n = 0;
+    for (size_t i = 0; i + 2 < shot.size(); i += 3)
+        if (shot.compare(i, 3, "\xff\x00\xff", 3) == 0) ++n;
+    return n;
+}
+
+}  // namespace
+
 TEST_F(RealWindow, OpensTitledWindowAndQuitsOnEscape) {
     std::string geometry = runOn(x, "xwininfo -id " + window);
     EXPECT_NE(geometry.find("Width: 800"), std::string::npos) << geometry;
@@ -8,8 +27,35 @@ TEST_F(RealWindow, OpensTitledWindowAndQuitsOnEscape) {
 
     runOn(x, "xdotool mousemove --window " + window + " 5 5 windowfocus --sync " + window + " key Escape");
     int status = game->waitExit(20);
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(status, 0) << game->errors();
     EXPECT_EQ(game->output(), "Loading SDL\nMain cleaning up\n");
+}
+
+
+// What the window system asks of the game, the same under either SDL library.
+TEST_F(RealWindow, FullScreenTwiceGivesTheWindowBackAndTheCloseButtonQuits) {
+    pause(500);
+    std::string before = screenshot(x, window);
+    xdotool("mousemove --window " + window + " 5 5 windowfocus --sync " + window + " key --delay 1000 F12 F12");
+    pause(1000);
+    findWindow();  // a mode change may give the game another X window
+    std::string geometry = runOn(x, "xwininfo -id " + window);
+    EXPECT_NE(geometry.find("Width: 800"), std::string::npos) << geometry;
+    EXPECT_NE(geometry.find("Height: 600"), std::string::npos) << geometry;
+    EXPECT_LT(differingPixels(screenshot(x, window), before), 800u * 600u / 100u);
+
+    // At the title: the menu's quit, status 0.
+    closeWindow(x, window);
+    EXPECT_EQ(game->waitExit(20), 0) << game->errors();
+    EXPECT_EQ(game->output(), "Loading SDL\nMain cleaning up\n");
+
+    // In a game: the process ends at once with 1 and the working files go.
+    startAgain();
+    startNewGame();
+    closeWindow(x, window);
+    EXPECT_EQ(game->waitExit(20), 1) << game->errors();
+    EXPECT_EQ(game->output(), "Loading SDL\n");
+    EXPECT_FALSE(world.exists("data/player.tmp"));
 }
 
 TEST_F(RealWindow, NewGameShowsTheWorldAndQuitFromTheGameEndsWithOne) {
@@ -17,6 +63,7 @@ TEST_F(RealWindow, NewGameShowsTheWorldAndQuitFromTheGameEndsWithOne) {
     std::string menu = screenshot(x, window);
     ASSERT_EQ(menu.size(), 800u * 600u * 3u);
     EXPECT_FALSE(hpBarShown(menu));
+    EXPECT_EQ(magentaPixels(menu), 0u);
 
     startNewGame();
     runOn(x, "xdotool windowfocus --sync " + window + " key --delay 400 Right Right Down Left");
@@ -41,6 +88,7 @@ TEST_F(RealWindow, NewGameShowsTheWorldAndQuitFromTheGameEndsWithOne) {
     EXPECT_GT(changed, shot.size() / 3 / 2);
     EXPECT_GT(colours, 100u);
     EXPECT_TRUE(hpBarShown(shot));
+    EXPECT_EQ(magentaPixels(shot), 0u);
 
     // Escape opens the in-game menu; Quit there ends the process with 1.
     runOn(x, "xdotool key Escape");

@@ -3,6 +3,15 @@
 
 #include <SDL/SDL.h>
 
+// Empties the queue of whatever the library put there itself: sdl12-compat
+// queues a burst of activation events when a video mode is set, which would
+// otherwise be taken before the events a test pushes.
+inline void drainEvents() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e) == 1) {
+    }
+}
+
 inline void pushKey(SDLKey key) {
     SDL_Event e{};
     e.type = SDL_KEYDOWN;

@@ -88,8 +88,12 @@ void RealWindow::quitFromTheMenu() {
 
 void RealWindow::startAgain() {
     game = std::make_unique<GameProcess>(x, world.root());
+    findWindow();
+}
+
+void RealWindow::findWindow() {
     window = findGameWindow(x);
-    ASSERT_FALSE(window.empty()) << "the game did not start again";
+    ASSERT_FALSE(window.empty()) << "no game window; still running: " << (game->waitExit(0) == -1);
 }
 
 Player RealWindow::playerFrom(const std::string& state) {

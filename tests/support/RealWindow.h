@@ -35,6 +35,8 @@ protected:
     void quitFromTheMenu();
     // A second run of the game in the same world folder, its window found.
     void startAgain();
+    // Finds the game's window again.
+    void findWindow();
     // The player as the game would read it back from that state file.
     Player playerFrom(const std::string& state);
     // Runs xdotool with these arguments on the game's display.

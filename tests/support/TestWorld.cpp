@@ -1,5 +1,7 @@
 #include "support/TestWorld.h"
 
+#include "support/Events.h"
+
 #include <SDL/SDL_ttf.h>
 
 #include <cstdlib>
@@ -68,6 +70,7 @@ SdlSession::SdlSession() {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error("SDL_Init failed");
     screen = SDL_SetVideoMode(800, 600, 32, 0);
     if (!screen) throw std::runtime_error("SDL_SetVideoMode failed");
+    drainEvents();  // a test's first pushed event is the first one taken
     TTF_Init();
 }
 

@@ -11,6 +11,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include <X11/Xlib.h>
+
 namespace {
 
 std::string capture(const std::string& command) {
@@ -69,13 +71,14 @@ std::string runOn(const XServer& x, const std::string& command) {
 
 GameProcess::GameProcess(const XServer& x, const std::string& workDir) {
     outPath = workDir + "/stdout.txt";
+    errPath = workDir + "/stderr.txt";
     pid = fork();
     if (pid == 0) {
         if (chdir(workDir.c_str()) != 0) _exit(126);
         int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int devnull = open("/dev/null", O_WRONLY);
+        int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 1);
-        dup2(devnull, 2);
+        dup2(err, 2);
         setenv("DISPLAY", x.display().c_str(), 1);
         unsetenv("SDL_VIDEODRIVER");
         setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -107,7 +110,29 @@ int GameProcess::waitExit(int seconds) {
     return -1;
 }
 
-std::string GameProcess::output() const {
-    std::ifstream in(outPath);
+namespace {
+
+std::string readWhole(const std::string& path) {
+    std::ifstream in(path);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+std::string GameProcess::output() const { return readWhole(outPath); }
+
+std::string GameProcess::errors() const { return readWhole(errPath); }
+
+void closeWindow(const XServer& x, const std::string& window) {
+    Display* display = XOpenDisplay(x.display().c_str());
+    if (!display) return;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = std::stoul(window);
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(display);
 }

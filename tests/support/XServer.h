@@ -20,6 +20,8 @@ private:
 
 // Runs a shell command with DISPLAY set; returns its standard output.
 std::string runOn(const XServer& x, const std::string& command);
+// Asks the window to close, as a window manager does for its close button.
+void closeWindow(const XServer& x, const std::string& window);
 
 class GameProcess {
 public:
@@ -29,8 +31,11 @@ public:
     // Waits up to `seconds` for the process to end; -1 if it is still running.
     int waitExit(int seconds);
     std::string output() const;
+    // Standard error: sanitizer reports, the libraries' complaints.
+    std::string errors() const;
 
 private:
     pid_t pid = -1;
     std::string outPath;
+    std::string errPath;
 };
