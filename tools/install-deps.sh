@@ -8,6 +8,9 @@ packages=(
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-apps imagemagick
+  # The installation and the Debian package: their checkers, and what
+  # cpack -G DEB needs to name the libraries the package depends on.
+  desktop-file-utils appstream groff-base file dpkg-dev
   # tools/fuzz.sh only: libFuzzer comes with clang's runtime. The normal
   # builds still use the default compiler (g++), which installing clang leaves
   # the default.
