@@ -54,8 +54,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${RPG_HOMEPAGE})
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[top-down, tile-based role-playing game
-Walk a hero through a village, the forest beyond it and the crypt below its
+# The summary above is the package's first line; this is the rest.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[Walk a hero through a village, the forest beyond it and the crypt below its
 ruins, fight wolves, bandits and the dead, search their remains, talk to the
 villagers and follow their quests. Start it from the desktop's menu or with
 rpg-vale; saved games are kept in the player's home folder.]])
