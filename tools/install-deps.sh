@@ -7,13 +7,16 @@ set -euo pipefail
 # The same libraries and tools under each system's names: compiler and build
 # tools; SDL 1.2 (classic or sdl12-compat) with SDL_image and SDL_ttf;
 # GoogleTest and Google Benchmark; an X server and the tools the real-window
-# tests drive and photograph it with (and Xlib, to close its window); clang with libFuzzer for tools/fuzz.sh
-# (the normal builds keep the default compiler).
+# tests drive and photograph it with (and Xlib, to close its window); the
+# checkers of the installed files and what cpack needs to name the package's
+# libraries; clang with libFuzzer for tools/fuzz.sh (the normal builds keep
+# the default compiler).
 debian=(
   build-essential cmake pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-apps imagemagick libx11-dev
+  desktop-file-utils appstream groff-base file dpkg-dev
   clang libclang-rt-dev
 )
 fedora=(
@@ -21,6 +24,7 @@ fedora=(
   sdl12-compat-devel SDL_image-devel SDL_ttf-devel
   gtest-devel google-benchmark-devel
   xorg-x11-server-Xvfb xdotool xwininfo xwd ImageMagick libX11-devel
+  desktop-file-utils appstream groff-base file dpkg-dev
   clang compiler-rt
 )
 arch=(
@@ -28,6 +32,7 @@ arch=(
   sdl12-compat sdl_image sdl_ttf
   gtest benchmark
   xorg-server-xvfb xdotool xorg-xwininfo xorg-xwd imagemagick libx11
+  desktop-file-utils appstream groff file dpkg
   clang compiler-rt
 )
 

@@ -2,6 +2,7 @@
 
 #include "util/DataLine.h"
 #include "util/FileSystem.h"
+#include "world/Map.h"
 
 #include <sstream>
 
@@ -10,7 +11,12 @@ std::vector<std::string> mapWorkingFiles() {
     std::istringstream maps;
     if (!fs::openText("data\\maps.dat", maps)) return paths;
     std::string name;
-    while (dataline::readLine(maps, name)) paths.push_back("data\\" + name + ".tmp");
+    // Only names that make a file of data\ itself: installed, data\'s folders
+    // are links into the read-only content, never to be written or removed.
+    while (dataline::readLine(maps, name)) {
+        const std::string path = Map::statePathOf(name);
+        if (!path.empty()) paths.push_back(path);
+    }
     return paths;
 }
 

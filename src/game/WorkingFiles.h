@@ -8,8 +8,8 @@
 inline const char* const kStartWorkingFile = "data\\start.tmp";
 inline const char* const kPlayerWorkingFile = "data\\player.tmp";
 
-// "data\<map>.tmp" for every line of data\maps.dat, in its order; none
-// without the file.
+// "data\<map>.tmp" for every line of data\maps.dat that names a file of
+// data\ itself (see Map::statePathOf), in its order; none without the file.
 std::vector<std::string> mapWorkingFiles();
 
 // Removes every working file; missing files are skipped silently.

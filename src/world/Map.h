@@ -79,7 +79,8 @@ public:
     // its own: empty, holding a separator or a NUL, or "start" or "player"
     // in any case (a damaged start.tmp could otherwise send the state out of
     // data\ or over the current-map file or the player's state).
-    std::string statePath() const;
+    std::string statePath() const { return statePathOf(name); }
+    static std::string statePathOf(const std::string& mapName);
     // "data\start.tmp" and "data\player.tmp" hold the current map and the
     // player: a map of either name keeps no state.
     static bool isWorkingFileName(const std::string& name);

@@ -65,10 +65,10 @@ bool Map::isWorkingFileName(const std::string& name) {
     return folded == "start" || folded == "player";
 }
 
-std::string Map::statePath() const {
-    if (name.empty() || name.find_first_of(std::string("\\/\0", 3)) != std::string::npos) return std::string();
-    if (isWorkingFileName(name)) return std::string();
-    return "data\\" + name + ".tmp";
+std::string Map::statePathOf(const std::string& mapName) {
+    if (mapName.empty() || mapName.find_first_of(std::string("\\/\0", 3)) != std::string::npos) return std::string();
+    if (isWorkingFileName(mapName)) return std::string();
+    return "data\\" + mapName + ".tmp";
 }
 
 void Map::saveState() const {

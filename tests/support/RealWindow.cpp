@@ -1,6 +1,8 @@
 #include "support/RealWindow.h"
 
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <thread>
 
@@ -45,7 +47,15 @@ void RealWindow::SetUp() {
     world.copyShippedData();
     adjustWorld();
     ASSERT_TRUE(x.ready()) << "Xvfb did not start";
+    launch();
+}
+
+void RealWindow::launch() {
     game = std::make_unique<GameProcess>(x, world.root());
+    findWindow();
+}
+
+void RealWindow::findWindow() {
     window = findGameWindow(x);
     ASSERT_FALSE(window.empty()) << "no window titled RPG appeared on " << x.display() << "; the game said:\n"
                                  << game->output().substr(0, 300) << "\nstill running: " << (game->waitExit(0) == -1);
@@ -75,8 +85,10 @@ std::string RealWindow::stateAtTheMenu() {
     xdotool("key Escape");
     for (int i = 0; i < 50; ++i) {
         pause(200);
-        if (!hpBarShown(screenshot(x, window)))
-            return world.exists("data/player.tmp") ? world.read("data/player.tmp") : "";
+        if (!hpBarShown(screenshot(x, window))) {
+            std::ifstream state(gameFolder() + "/data/player.tmp", std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(state), std::istreambuf_iterator<char>());
+        }
     }
     return "";
 }
@@ -86,14 +98,24 @@ void RealWindow::quitFromTheMenu() {
     EXPECT_EQ(game->waitExit(20), 1);
 }
 
-void RealWindow::startAgain() {
-    game = std::make_unique<GameProcess>(x, world.root());
-    findWindow();
+void RealWindow::startAgain() { launch(); }
+
+void RealWindow::click(std::initializer_list<std::pair<int, int>> points) {
+    for (auto [px, py] : points) {
+        xdotool("mousemove --window " + window + " " + std::to_string(px) + " " + std::to_string(py) + " click 1");
+        pause(500);
+    }
 }
 
-void RealWindow::findWindow() {
-    window = findGameWindow(x);
-    ASSERT_FALSE(window.empty()) << "no game window; still running: " << (game->waitExit(0) == -1);
+// The shipped layout: the menus' save (290, 270) and load (290, 382), 220 by
+// 46; the list's first line below (140, 112); the screen's save and load
+// buttons at (140, 452), back at (510, 452), 150 by 42.
+void RealWindow::saveInANewSlot() { click({{400, 293}, {300, 125}, {215, 473}, {585, 473}}); }
+
+void RealWindow::loadTheNewest() {
+    pause(500);
+    click({{400, 405}, {300, 125}, {215, 473}});
+    for (int i = 0; i < 50 && !hpBarShown(screenshot(x, window)); ++i) pause(200);
 }
 
 Player RealWindow::playerFrom(const std::string& state) {

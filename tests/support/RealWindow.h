@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,12 @@ protected:
 
     // Changes to the shipped world before the game starts.
     virtual void adjustWorld() {}
+    // Starts the game and finds its window.
+    virtual void launch();
+    // The folder the game runs in, which holds its data/.
+    virtual std::string gameFolder() const { return world.root(); }
+    // Waits for the window titled RPG; fails the test if none comes.
+    void findWindow();
     // Inserts a line right after a section marker of a shipped map's data.ini.
     void addToMap(const std::string& map, const std::string& section, const std::string& line);
     // Clicks New game and waits for the world.
@@ -35,8 +42,12 @@ protected:
     void quitFromTheMenu();
     // A second run of the game in the same world folder, its window found.
     void startAgain();
-    // Finds the game's window again.
-    void findWindow();
+    // Left clicks at these window points, half a second apart.
+    void click(std::initializer_list<std::pair<int, int>> points);
+    // From the in-game menu: Save, the new line "...", Save, Back.
+    void saveInANewSlot();
+    // From the title screen: Load, the newest save, Load; waits for the world.
+    void loadTheNewest();
     // The player as the game would read it back from that state file.
     Player playerFrom(const std::string& state);
     // Runs xdotool with these arguments on the game's display.

@@ -69,7 +69,14 @@ std::string runOn(const XServer& x, const std::string& command) {
     return capture("DISPLAY=" + x.display() + " " + command + " 2>/dev/null");
 }
 
-GameProcess::GameProcess(const XServer& x, const std::string& workDir) {
+GameProcess::GameProcess(const XServer& x, const std::string& workDir) : GameProcess(x, workDir, RPG_BINARY, {}) {}
+
+GameProcess::GameProcess(const XServer& x, const std::string& workDir, const std::string& program,
+                         const std::vector<std::string>& environment)
+    : GameProcess(x.display(), workDir, program, environment) {}
+
+GameProcess::GameProcess(const std::string& display, const std::string& workDir, const std::string& program,
+                         const std::vector<std::string>& environment) {
     outPath = workDir + "/stdout.txt";
     errPath = workDir + "/stderr.txt";
     pid = fork();
@@ -79,12 +86,17 @@ GameProcess::GameProcess(const XServer& x, const std::string& workDir) {
         int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 1);
         dup2(err, 2);
-        setenv("DISPLAY", x.display().c_str(), 1);
+        setenv("DISPLAY", display.c_str(), 1);
         unsetenv("SDL_VIDEODRIVER");
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         // In the sanitizer build, SDL's and X11's own allocations are not ours to report.
         setenv("LSAN_OPTIONS", "suppressions=" RPG_SOURCE_DIR "/tests/lsan.supp:print_suppressions=0", 0);
-        execl(RPG_BINARY, RPG_BINARY, (char*)nullptr);
+        for (const std::string& change : environment) {
+            const size_t equals = change.find('=');
+            if (equals == std::string::npos) unsetenv(change.c_str());
+            else setenv(change.substr(0, equals).c_str(), change.c_str() + equals + 1, 1);
+        }
+        execlp(program.c_str(), program.c_str(), (char*)nullptr);
         _exit(127);
     }
 }
@@ -97,13 +109,14 @@ GameProcess::~GameProcess() {
 }
 
 int GameProcess::waitExit(int seconds) {
-    if (pid <= 0) return -1;
+    if (pid <= 0) return exitStatus;
     for (int i = 0; i <= seconds * 10; ++i) {
         int status = 0;
         pid_t done = waitpid(pid, &status, WNOHANG);
         if (done == pid) {
             pid = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            return exitStatus;
         }
         if (seconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }

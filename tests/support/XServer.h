@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 #include <sys/types.h>
 
 class XServer {
@@ -27,15 +28,25 @@ class GameProcess {
 public:
     // Starts the rpg binary in `workDir` on the display; stdout goes to a file.
     GameProcess(const XServer& x, const std::string& workDir);
+    // Starts `program` (looked up on PATH without a slash) in `workDir`, with
+    // the environment changed: "NAME=value" sets a variable, "NAME" unsets it.
+    GameProcess(const XServer& x, const std::string& workDir, const std::string& program,
+                const std::vector<std::string>& environment);
+    // The same on the X display so named (SDL_VIDEODRIVER=dummy needs none).
+    GameProcess(const std::string& display, const std::string& workDir, const std::string& program,
+                const std::vector<std::string>& environment);
     ~GameProcess();
-    // Waits up to `seconds` for the process to end; -1 if it is still running.
+    // Waits up to `seconds` for the process to end; -1 if it is still running
+    // (or never started). Once it has ended, its exit status every time.
     int waitExit(int seconds);
     std::string output() const;
     // Standard error: sanitizer reports, the libraries' complaints.
     std::string errors() const;
+    pid_t id() const { return pid; }
 
 private:
     pid_t pid = -1;
+    int exitStatus = -1;
     std::string outPath;
     std::string errPath;
 };
