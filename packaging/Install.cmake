@@ -41,6 +41,7 @@ foreach(size ${icon_sizes})
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps RENAME ${RPG_APP_ID}.png)
 endforeach()
 install(FILES ${packaging}/rpg-vale.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/rpg-vale)
 install(FILES ${packaging}/rpg-check.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_PACKAGE_NAME rpg-vale)
