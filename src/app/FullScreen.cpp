@@ -4,6 +4,7 @@
 #include "game/Game.h"
 #include "menu/MainMenu.h"
 #include "ui/Interface.h"
+#include "util/ScreenUpdates.h"
 #include "world/Map.h"
 
 namespace {
@@ -32,5 +33,6 @@ SDL_Surface* toggleFullScreen(uint8_t& flag) {
         surface = SDL_SetVideoMode(800, 600, 32, flag == 1 ? SDL_FULLSCREEN : 0);
     }
     if (surface) rebindScreen(surface);
+    screenUpdates().invalidate();
     return app.screen;
 }

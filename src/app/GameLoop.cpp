@@ -7,6 +7,8 @@
 #include "game/Game.h"
 #include "menu/MainMenu.h"
 #include "ui/Interface.h"
+#include "util/PassClock.h"
+#include "util/ScreenUpdates.h"
 #include "world/Map.h"
 
 #include <cstdlib>
@@ -100,6 +102,9 @@ void handleGameEvent(const SDL_Event& event) {
             break;
         case SDL_KEYDOWN: keyDown(event.key.keysym.sym); break;
         case SDL_QUIT: quitProcess();
+        // The window was uncovered or came back: its picture may be gone.
+        case SDL_VIDEOEXPOSE:
+        case SDL_ACTIVEEVENT: screenUpdates().invalidate(); break;
         default: break;
     }
 }
@@ -112,9 +117,10 @@ void startGame() {
 
 void gameLoopPass() {
     if (SDL_PollEvent(&app.event) == 1) handleGameEvent(app.event);
-    if (!game().frame()) app.gameQuit = 1;
-    SDL_Flip(app.screen);
-    SDL_Delay(5);
+    screenUpdates().composePass(app.screen, [] {
+        if (!game().frame()) app.gameQuit = 1;
+    });
+    passClock().endPass();
 }
 
 void runGameLoop() {

@@ -1,9 +1,11 @@
 #include "app/StartUp.h"
 
 #include "app/AppState.h"
+#include "app/DisplayRefresh.h"
 #include "app/GameLoop.h"
 #include "menu/MainMenu.h"
 #include "util/Log.h"
+#include "util/ScreenUpdates.h"
 
 #include <SDL/SDL_ttf.h>
 
@@ -22,6 +24,7 @@ bool startUp() {
         logging::line("Screen loading failure");
         return false;
     }
+    screenUpdates().setRefreshRate(displayRefreshRate());
     if (TTF_Init() == -1) {
         logging::line("SDL_ttf loading failure");
         return false;

@@ -102,9 +102,7 @@ void Game::continueSlide(NPC& creature) {
 
 void Game::showView(const SDL_Rect& source) {
     if (!worldBuffer || !screen) return;
-    SDL_Rect part = source;  // SDL clips the rectangles it is given
-    SDL_Rect at{0, 0, 0, 0};
-    SDL_BlitSurface(worldBuffer.get(), &part, screen, &at);
+    blitAt(worldBuffer.get(), &source, screen, 0, 0);
 }
 
 void Game::drawPlayer(const SDL_Rect* spriteFrame) {

@@ -4,6 +4,8 @@
 #include "characters/Player.h"
 #include "game/HitEffect.h"
 #include "util/DataLine.h"
+#include "util/PassClock.h"
+#include "util/ScreenUpdates.h"
 #include "world/Map.h"
 
 namespace {
@@ -73,16 +75,20 @@ void Game::slideView(int32_t direction) {
     const Heading& heading = kHeadings[direction];
     SDL_Rect source{heading.scrollX, heading.scrollY, 800, 600};
     const SDL_Rect* walking = &frameRects[heading.standingFrame + kWalkingFrameOffset];
+    // Each picture is a world tick and takes a pass's period, so the slide
+    // is seen and the world keeps its pace while the player walks.
     for (int k = 1; k <= kSlidePictures; ++k) {
         source.x = static_cast<Sint16>(source.x + heading.stepX);
         source.y = static_cast<Sint16>(source.y + heading.stepY);
-        map->draw(worldBuffer.get());
-        updateCreatures();
-        showView(source);
-        drawPlayer(k % 10 < 5 ? player->spriteFrame : walking);
-        drawPlayerHitEffect(hiteffect::scrollParity[direction - 1]);
-        drawInterface();
-        if (screen) SDL_UpdateRect(screen, 0, 0, 800, 600);
+        screenUpdates().composePass(screen, [&] {
+            map->draw(worldBuffer.get());
+            updateCreatures();
+            showView(source);
+            drawPlayer(k % 10 < 5 ? player->spriteFrame : walking);
+            drawPlayerHitEffect(hiteffect::scrollParity[direction - 1]);
+            drawInterface();
+        });
+        passClock().endPass();
     }
 }
 
@@ -101,6 +107,8 @@ void Game::travel() {
     // player, and missiles whose shooters are about to be destroyed.
     player->target = nullptr;
     missiles.clear();
+    // The new map's pictures may sit where the old one's were.
+    screenUpdates().invalidate();
     map.reset();  // writes the old map's .tmp
     map = std::make_unique<Map>(screen, destination.substr(0, bar), player.get());
 }

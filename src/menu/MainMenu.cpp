@@ -6,6 +6,7 @@
 #include "menu/SaveList.h"
 #include "util/FileSystem.h"
 #include "util/Log.h"
+#include "util/ScreenUpdates.h"
 
 #include <string>
 
@@ -78,9 +79,17 @@ void MainMenu::draw(bool inGame) {
 
 int32_t MainMenu::run(bool inGame) {
     bool leaving = false;
+    bool changed = true;
     while (!leaving) {
-        draw(inGame);
+        // The picture only changes with an event; a still menu is drawn once.
+        if (changed) {
+            draw(inGame);
+            screenUpdates().present(screen);
+        } else {
+            screenUpdates().flushDue(screen);
+        }
         bool polled = SDL_PollEvent(event) == 1;
+        changed = polled;
         if (polled) {
             switch (event->type) {
                 case SDL_KEYDOWN:
@@ -116,12 +125,13 @@ int32_t MainMenu::run(bool inGame) {
                     break;
                 }
                 case SDL_QUIT: return kQuit;
+                case SDL_VIDEOEXPOSE:
+                case SDL_ACTIVEEVENT: screenUpdates().invalidate(); break;
                 default: break;
             }
         }
-        SDL_Flip(screen);
-        // Nothing to do: don't spin a core at full speed while the menu waits.
-        if (!polled) SDL_Delay(5);
+        // Nothing to do: don't spin a core while the menu waits.
+        if (!polled) screenUpdates().idle();
     }
     return inGame ? kResume : kQuit;
 }

@@ -4,6 +4,7 @@
 
 #include "app/FullScreen.h"
 #include "util/Blit.h"
+#include "util/ScreenUpdates.h"
 
 #include <string>
 
@@ -153,9 +154,17 @@ int32_t SaveScreen::release(int x, int y) {
 
 int32_t SaveScreen::run() {
     SDL_Event& event = *menu.event;
+    bool changed = true;
     while (!leaving) {
-        draw();
+        // The list only changes with an event; a still screen is drawn once.
+        if (changed) {
+            draw();
+            screenUpdates().present(menu.screen);
+        } else {
+            screenUpdates().flushDue(menu.screen);
+        }
         const bool polled = SDL_PollEvent(&event) == 1;
+        changed = polled;
         if (polled) {
             switch (event.type) {
                 case SDL_KEYDOWN:
@@ -176,12 +185,13 @@ int32_t SaveScreen::run() {
                     break;
                 }
                 case SDL_QUIT: return 4;
+                case SDL_VIDEOEXPOSE:
+                case SDL_ACTIVEEVENT: screenUpdates().invalidate(); break;
                 default: break;
             }
         }
-        SDL_Flip(menu.screen);
         // Nothing to do: don't spin a core while the player reads the list.
-        if (!polled) SDL_Delay(5);
+        if (!polled) screenUpdates().idle();
     }
     return 0;
 }

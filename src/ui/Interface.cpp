@@ -1,5 +1,6 @@
 #include "ui/Interface.h"
 
+#include "util/Canvas.h"
 #include "util/FileSystem.h"
 #include "util/Log.h"
 
@@ -98,21 +99,22 @@ void Interface::toggleDialogue() {
 }
 
 void Interface::blit(SDL_Surface* image, const SDL_Rect* source, int x, int y) {
-    if (!image || !screen) return;
-    SDL_Rect at = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-    SDL_Rect from = source ? *source : SDL_Rect{};
-    SDL_BlitSurface(image, source ? &from : nullptr, screen, &at);
+    canvas::blit(image, source, screen, x, y);
 }
 
 void Interface::drawText(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y) {
     // The font library has nothing to render for an empty text.
     if (!font || text.empty()) return;
+    canvas::noteText(font, text, colour, x, y);
+    if (!canvas::painting() || !screen) return;
     SurfacePtr rendered(TTF_RenderText_Solid(font, text.c_str(), colour));
-    blit(rendered.get(), nullptr, x, y);
+    paintUnnoted(rendered.get(), x, y);
 }
 
 void Interface::drawKeptText(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y) {
     if (!font || text.empty()) return;
+    canvas::noteText(font, text, colour, x, y);
+    if (!canvas::painting() || !screen) return;
     // A few hundred distinct amounts at most are on screen; past that, start afresh.
     constexpr size_t kMostKept = 512;
     std::string key = text;
@@ -124,5 +126,11 @@ void Interface::drawKeptText(TTF_Font* font, const std::string& text, SDL_Color 
         if (keptTexts.size() >= kMostKept) keptTexts.clear();
         kept = keptTexts.emplace(key, SurfacePtr(TTF_RenderText_Solid(font, text.c_str(), colour))).first;
     }
-    blit(kept->second.get(), nullptr, x, y);
+    paintUnnoted(kept->second.get(), x, y);
+}
+
+void Interface::paintUnnoted(SDL_Surface* rendered, int x, int y) {
+    if (!rendered) return;
+    SDL_Rect at = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    SDL_BlitSurface(rendered, nullptr, screen, &at);
 }

@@ -192,6 +192,8 @@ private:
     // The same for texts that come back frame after frame (stack amounts): a
     // full pack would otherwise render dozens of them every frame.
     void drawKeptText(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y);
+    // A rendered text onto the screen; the canvas has noted it by its words.
+    void paintUnnoted(SDL_Surface* rendered, int x, int y);
 
     std::unordered_map<std::string, SurfacePtr> keptTexts;
 };

@@ -6,9 +6,11 @@
 #include "game/Game.h"
 #include "menu/MainMenu.h"
 #include "support/Events.h"
+#include "support/Pace.h"
 #include "support/TestWorld.h"
 #include "support/WorldFiles.h"
 #include "ui/Interface.h"
+#include "util/PassClock.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +85,20 @@ TEST_F(GameLoopTest, ArrowKeysTurnThenWalkAndRocksStopThem) {
     passes(2);
     EXPECT_EQ(player().y, 4);
     EXPECT_EQ(app.gameQuit, 0);
+}
+
+TEST_F(GameLoopTest, APassTakesOnePeriodAndAStepTwelveWhateverTheDrawingCosts) {
+    TestClock clock;
+    passes(1);
+    clock.sleeps.clear();
+    passes(2);
+    EXPECT_EQ(clock.sleeps, std::vector<uint32_t>(2, PassClock::kPeriod));
+    pushKey(SDLK_RIGHT);  // turns
+    passes(1);
+    clock.sleeps.clear();
+    pushKey(SDLK_RIGHT);  // steps: eleven pictures of the slide, then the pass's own
+    passes(1);
+    EXPECT_EQ(clock.sleeps, std::vector<uint32_t>(12, PassClock::kPeriod));
 }
 
 TEST_F(GameLoopTest, PanelKeysToggleTheirPanelsAndOnlyOneEventIsTakenPerPass) {

@@ -5,6 +5,7 @@
 #include "characters/NPC.h"
 #include "characters/Player.h"
 #include "game/HitEffect.h"
+#include "util/Canvas.h"
 #include "world/Map.h"
 
 namespace {
@@ -113,6 +114,37 @@ TEST_F(FrameTest, SlidesRunTwentyFivePixelsThenLandOnTheNewField) {
         const int landedY = (leg.toRow - 15 + 12) * 25 - 15;
         EXPECT_EQ(buffer(landedX, landedY), spriteColour(kWolfRed, leg.walking)) << "lands showing its last frame";
     }
+}
+
+TEST_F(FrameTest, APassLeftUnpaintedMovesTheWorldAndLeavesThePicture) {
+    startSlide(wolf, 4, 23, 16);
+    paint(sdl.screen, {255, 255, 255});
+    uint64_t unpainted = 0;
+    {
+        canvas::Pass pass(false);
+        game->frame();
+        unpainted = canvas::fingerprint();
+    }
+    EXPECT_EQ(wolf->offsetX, 1) << "the world went on";
+    EXPECT_EQ(screen(375, 260), (Colour{255, 255, 255})) << "nothing was painted";
+    uint64_t painted = 0;
+    {
+        canvas::Pass pass(true);
+        game->frame();
+        painted = canvas::fingerprint();
+    }
+    EXPECT_EQ(wolf->offsetX, 2);
+    EXPECT_NE(screen(375, 260), (Colour{255, 255, 255}));
+    EXPECT_NE(painted, unpainted) << "the wolf moved on: another picture";
+
+    for (int t = 0; t < 30 && wolf->moveState != 0; ++t) game->frame();
+    uint64_t still[2];
+    for (uint64_t& print : still) {
+        canvas::Pass pass(false);
+        game->frame();
+        print = canvas::fingerprint();
+    }
+    EXPECT_EQ(still[0], still[1]) << "nothing moves: the same picture";
 }
 
 TEST_F(FrameTest, CreaturesOutsideTheViewStandStill) {

@@ -5,6 +5,8 @@
 #include "characters/NPC.h"
 #include "characters/Player.h"
 #include "game/HitEffect.h"
+#include "support/Pace.h"
+#include "util/PassClock.h"
 #include "world/Map.h"
 
 namespace {
@@ -27,6 +29,8 @@ protected:
     Player& player() const { return *game->player; }
     Characters* at(int32_t column, int32_t row) const { return game->map->fieldAt(column, row).occupant; }
 
+    TestClock clock;
+    EveryPassShown everyPicture;
     MapFiles village;
     std::unique_ptr<Game> game;
 };
@@ -99,8 +103,11 @@ TEST_F(MovementTest, AStepSlidesTheViewInElevenPicturesWithTheWorldGoingOn) {
     EXPECT_EQ(wolf->offsetX, 0) << "turning draws nothing";
 
     paint(sdl.screen, {255, 255, 255});
+    passClock().endPass();  // the pass that took the key
+    clock.sleeps.clear();
     game->moveRight();
     EXPECT_EQ(wolf->offsetX, 11) << "one world tick per picture";
+    EXPECT_EQ(clock.sleeps, std::vector<uint32_t>(11, PassClock::kPeriod)) << "each picture a pass's period";
     EXPECT_TRUE(game->map->visibleCreatures.empty());
     // The last picture shows the buffer from x = 22: the landmark (10, 10),
     // drawn at buffer (125, 175) around the new field, is 3 pixels right of
