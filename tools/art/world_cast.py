@@ -114,7 +114,7 @@ rightHand=shortsword
 [Inventory]
 hppotion
 helmet""",
-    "merchant": """name=Ilse the merchant
+    "merchant": """name=Ilse
 agression=0
 exp=50
 condition=6
@@ -152,7 +152,7 @@ leftHand=shortsword
 mppotion
 dagger
 badge""",
-    "banditarcher": """name=Bandit archer
+    "banditarcher": """name=Bowman
 exp=130
 level=2
 strength=5
@@ -166,7 +166,7 @@ boots=boots
 bread
 wolfpelt
 badge""",
-    "crossbowman": """name=Bandit crossbowman
+    "crossbowman": """name=Arbalester
 exp=150
 level=2
 strength=6
@@ -207,7 +207,7 @@ rightHand=axe
 ring
 bonecharm""",
     # The crypt under the ruins holds the strongest.
-    "skeletonarcher": """name=Skeleton archer
+    "skeletonarcher": """name=Bone archer
 exp=230
 level=4
 strength=12
@@ -230,7 +230,7 @@ ring1=ring
 [Inventory]
 hppotion
 bonecharm""",
-    "ghoulchief": """name=Ghoul chieftain
+    "ghoulchief": """name=Ghoul chief
 exp=500
 level=6
 strength=9
