@@ -88,6 +88,7 @@ dexterity=4
 [Inventory]
 hppotion
 hppotion
+leatherarmor
 bread""",
     "farmer": """name=Old Marek
 agression=0
@@ -134,7 +135,7 @@ necklace""",
     "wolf": """name=Grey wolf
 exp=60
 level=1
-strength=9
+strength=7
 dexterity=5
 condition=3
 [Inventory]
@@ -142,9 +143,9 @@ wolfpelt""",
     "bandit": """name=Bandit
 exp=120
 level=2
-strength=8
+strength=5
 dexterity=5
-condition=5
+condition=4
 oneHandedWeaponSkill=10
 armor=leatherarmor
 leftHand=shortsword
@@ -155,7 +156,7 @@ badge""",
     "banditarcher": """name=Bowman
 exp=130
 level=2
-strength=5
+strength=4
 dexterity=5
 condition=3
 bowSkill=10
@@ -169,10 +170,9 @@ badge""",
     "crossbowman": """name=Arbalester
 exp=150
 level=2
-strength=6
+strength=4
 dexterity=5
-condition=5
-crossbowSkill=15
+condition=3
 leftHand=crossbow
 rightHand=bolts
 [Inventory]
@@ -197,7 +197,7 @@ bonecharm""",
     "skeleton": """name=Skeleton
 exp=180
 level=3
-strength=10
+strength=9
 dexterity=5
 condition=6
 willpower=2
@@ -210,9 +210,9 @@ bonecharm""",
     "skeletonarcher": """name=Bone archer
 exp=230
 level=4
-strength=12
+strength=14
 dexterity=5
-condition=7
+condition=8
 willpower=2
 bowSkill=20
 leftHand=bow
@@ -223,9 +223,9 @@ bonecharm""",
     "ghoul": """name=Ghoul
 exp=250
 level=4
-strength=22
+strength=26
 dexterity=5
-condition=9
+condition=10
 ring1=ring
 [Inventory]
 hppotion
@@ -233,10 +233,10 @@ bonecharm""",
     "ghoulchief": """name=Ghoul chief
 exp=500
 level=6
-strength=9
+strength=12
 dexterity=5
-condition=12
-twoHandedWeaponSkill=15
+condition=14
+twoHandedWeaponSkill=20
 armor=chainmail
 rightHand=axe
 [Inventory]
