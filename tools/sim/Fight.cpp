@@ -28,7 +28,6 @@ constexpr int32_t kSight = 10;
 // it stands in line and shoots): the player goes to it.
 constexpr uint32_t kStandingMs = 1500;
 
-
 class Stranger {
 public:
     Stranger(Game& game, uint32_t& now, std::vector<CreatureLink> foes)
