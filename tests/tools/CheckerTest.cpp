@@ -203,6 +203,10 @@ TEST(Checker, CharactersAndItems) {
         {"potion in a hand", withItem("potion", "name=Potion\ntype=mixtureHP\n", "rightHand=potion\n"),
          {line(kGuardIni, 1,
                "rightHand \"potion\" is of type \"mixtureHP\", which cannot be held; the game drops it")}},
+        {"a name wider than the creature panel", guard("name=Guard\nname=Guard of the north gate\nagression=0\n"),
+         {line(kGuardIni, 2,
+               "the name \"Guard of the north gate\" is {n} pixels wide; the creature panel shows 60 and cuts it off")}},
+        {"a name that just fits", guard("name=Bone archer\nagression=0\n"), {}},
         {"character key misspelt", guard("name=Guard\nhelmett=0\nlevel=high\n"),
          {line(kGuardIni, 2, "key \"helmett\" is not a character key, the line is ignored"),
           line(kGuardIni, 3, "\"high\" is not a number, the line is ignored")}},
@@ -264,6 +268,16 @@ TEST(Checker, ScriptsAndQuests) {
          {"data/quests/questlist.dat:1: the quest log row \"1. Find a sword for the guard who stands in the town "
           "before the bandits come back\" is {n} pixels wide, wider than its 405; the log cuts the name at its last "
           "blanks and adds \"...\""}},
+        {"a damage rune handed to one who holds the same", [](const TempWorld& w) {
+             writeItemFolder(w, "firerune", "name=Fire rune\ntype=dmgRune\nMP=10\n");
+             writeGuard(w, "name=Guard\nagression=0\nleftHand=firerune\n");
+             w.write("data\\characters\\guard\\guard.dg",
+                     kNode0 + "1|\"A rune?\";startQuest(0)|\"Here.\";checkPlayerItem(Fire rune,1)[2:0]\n"
+                              "2|\"Thanks.\";getItem(Fire rune,1);increaseQuest(0)|\"Bye.\";next(0)\n");
+         },
+         {line(kGuardScript, 3,
+               "getItem(Fire rune,1) hands \"guard\" a damage rune like the \"firerune\" it holds; its map's kept "
+               "state cannot tell the two apart, and the next visit drops the one given")}},
         {"texts without quotes", guardScript("0|Hello|Bye;next(0)\n" + kNodes12),
          {line(kGuardScript, 1, "the NPC's text needs double quotes after the first \"|\""),
           line(kGuardScript, 1, "option 1 needs its text in double quotes")}},

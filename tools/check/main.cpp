@@ -1,7 +1,9 @@
 // rpg-check [data-folder]: reads a data folder with the game's own loaders
 // and prints every mistake a player would meet, one line each. Exits 0 when
 // there is none, 1 when there are findings.
+#include "PanelNames.h"
 #include "Report.h"
+#include "RuneGifts.h"
 #include "Shadow.h"
 #include "World.h"
 
@@ -27,6 +29,8 @@ void runChecks(Report& report) {
     checkCharacters(world);
     checkQuests(world);
     checkScripts(world);
+    checkPanelNames(world);
+    checkRuneGifts(world);
 }
 
 }  // namespace
