@@ -1,6 +1,6 @@
 // rpg-check [data-folder]: reads a data folder with the game's own loaders
-// and prints every mistake a player would meet, one line each. Exits 0 when
-// there is none, 1 when there are findings.
+// and prints every mistake a player would meet, one line each. Exits 1 when
+// there is a mistake, 0 when there is none or only warnings.
 #include "Report.h"
 #include "Shadow.h"
 #include "World.h"
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         report.addUnexplainedFailures();
         for (const std::string& line : report.lines()) log.out() << line << '\n';
         log.out().flush();
-        status = report.lines().empty() ? 0 : 1;
+        status = report.hasErrors() ? 1 : 0;
     }
     TTF_Quit();
     SDL_Quit();
