@@ -115,8 +115,13 @@ void writeCleanWorld(const TempWorld& world) {
 }
 
 CheckRun runChecker(const TempWorld& world, const std::string& folder) {
+    return runCheckerWith(world, "'" + folder + "'");
+}
+
+CheckRun runCheckerWith(const TempWorld& world, const std::string& arguments, const std::string& environment) {
     CheckRun run;
-    const std::string command = "cd '" + world.root() + "' && '" RPG_CHECK_BINARY "' '" + folder + "' 2>&1";
+    const std::string command =
+        "cd '" + world.root() + "' && " + environment + " '" RPG_CHECK_BINARY "' " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     std::string out;

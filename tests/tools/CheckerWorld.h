@@ -27,6 +27,9 @@ struct CheckRun {
 };
 // rpg-check <folder>, run in the world's root.
 CheckRun runChecker(const TempWorld& world, const std::string& folder = "data");
+// rpg-check with the arguments as a shell would split them, run in the
+// world's root under `environment` ("env -u DISPLAY" and the like).
+CheckRun runCheckerWith(const TempWorld& world, const std::string& arguments, const std::string& environment = "");
 
 // One broken copy of the clean world and the checker's whole output for it.
 struct Case {
