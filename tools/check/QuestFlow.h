@@ -15,9 +15,26 @@
 #include <set>
 #include <vector>
 
+// A command as far as quests go, its numbers read once.
+struct QuestCommand {
+    enum Kind { kOther, kStart, kIncrease, kIfQuest, kIfDone, kIfStage, kIfNotQuest, kIfNotDone };
+    Kind kind = kOther;
+    bool hasQuest = false;  // the quest number could be read
+    int32_t quest = 0;
+    bool hasStage = false;  // checkIfStage's stage could be read
+    int32_t stage = 0;
+};
+QuestCommand questCommand(const script::Command& c);
+
+struct Answer {
+    std::vector<QuestCommand> checks;
+    std::vector<int32_t> targets;  // where its last jump leads
+};
+Answer answerOf(const std::vector<script::Command>& commands);
+
 struct ScriptNode {
-    std::vector<script::Command> commands;              // after the NPC's text
-    std::vector<std::vector<script::Command>> answers;  // of each option
+    std::vector<QuestCommand> commands;  // after the NPC's text
+    std::vector<Answer> answers;
 };
 
 // Quest -> state -> the other states a node can move it to.

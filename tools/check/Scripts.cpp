@@ -160,13 +160,13 @@ struct Script {
         const Field speech = fields.size() < 2 ? Field{} : field(fields[1], true, "");
         if (!speech.quoted) add("the NPC's text needs double quotes after the first \"|\"");
         ScriptNode& here = parsed.emplace_back();
-        here.commands = speech.commands;
+        for (const Command& c : speech.commands) here.commands.push_back(questCommand(c));
         const size_t options = fields.size() < 2 ? 0 : fields.size() - 2;
         if (options > 9) add(str(options) + " options, only 1 to 9 can be chosen");
         for (size_t k = 0; k < options; ++k) {
             const Field answer = field(fields[k + 2], false, str(k + 1) + ". ");
             if (!answer.quoted) add("option " + str(k + 1) + " needs its text in double quotes");
-            here.answers.push_back(answer.commands);
+            here.answers.push_back(answerOf(answer.commands));
         }
     }
 
@@ -174,12 +174,10 @@ struct Script {
     void follow(QuestMoves& moves) {
         std::set<int32_t> quests;
         for (const ScriptNode& n : parsed)
-            for (const Command& c : n.commands) {
-                int32_t id = 0;
-                if ((c.name == "startQuest" || c.name == "increaseQuest") && dataline::readSigned(c.first, id) &&
-                    id >= 0 && static_cast<size_t>(id) < world.questStages.size())
-                    quests.insert(id);
-            }
+            for (const QuestCommand& c : n.commands)
+                if ((c.kind == QuestCommand::kStart || c.kind == QuestCommand::kIncrease) && c.hasQuest &&
+                    c.quest >= 0 && static_cast<size_t>(c.quest) < world.questStages.size())
+                    quests.insert(c.quest);
         for (int32_t id : quests) followQuest(parsed, id, world.questStages[id], moves);
     }
 };
