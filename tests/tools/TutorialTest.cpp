@@ -228,7 +228,7 @@ TEST(Tutorial, TheMeadowsQuestIsPlayedThroughByTheGame) {
     ASSERT_TRUE(hermit && boar);
     EXPECT_FALSE(hermit->agression);
     EXPECT_TRUE(boar->agression);
-    EXPECT_EQ(hermit->name, "Hermit Oswin");
+    EXPECT_EQ(hermit->name, "Oswin");
 
     // Say `text`, then see what the hermit answers.
     const auto say = [&](const std::string& text) {
