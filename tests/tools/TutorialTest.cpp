@@ -112,7 +112,8 @@ public:
         if (b.action == "write") {
             world.write(b.path, joined(b.lines));
         } else if (b.action == "append") {
-            edit(b.path, [&](std::vector<std::string>& lines) { lines.insert(lines.end(), b.lines.begin(), b.lines.end()); });
+            edit(b.path,
+                 [&](std::vector<std::string>& lines) { lines.insert(lines.end(), b.lines.begin(), b.lines.end()); });
         } else if (b.action == "after") {
             edit(b.path, [&](std::vector<std::string>& lines) {
                 auto at = std::find(lines.begin(), lines.end(), b.argument);

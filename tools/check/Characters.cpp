@@ -93,8 +93,9 @@ struct Definition {
         NPC caster(0, 0, id);  // the game's own sums of willpower and worn items
         const int64_t cost = statmath::fromBits(rune.item->MP);
         if (caster.leftHand && caster.leftHand->type == kDamageRune && caster.maxMP < cost)
-            world.report.warn(file, rune.line, quote(rune.id) + " costs " + str(cost) + " MP a spell, but its bearer has only " +
-                                                  str(caster.maxMP) + ": it never casts and fights on foot");
+            world.report.warn(file, rune.line,
+                              quote(rune.id) + " costs " + str(cost) + " MP a spell, but its bearer has only " +
+                                  str(caster.maxMP) + ": it never casts and fights on foot");
     }
 
     // In the order the loader checks the hands once the file is read.

@@ -136,8 +136,8 @@ SDL_Surface* drawMapPicture(const std::string& name, std::string& why) {
     const int64_t width = kPictureMargin + int64_t(kFieldSize) * map.cols;
     const int64_t height = kPictureMargin + int64_t(kFieldSize) * map.rows;
     if (width > kMaxSide || height > kMaxSide || int64_t(map.cols) * map.rows > kMaxFields) {
-        why = "map " + quote(name) + " is too large for a picture: " + str(map.cols) + " by " + str(map.rows) +
-              " fields";
+        why =
+            "map " + quote(name) + " is too large for a picture: " + str(map.cols) + " by " + str(map.rows) + " fields";
         return nullptr;
     }
     SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(width), static_cast<int>(height), 32,

@@ -19,8 +19,8 @@ public:
     bool shows(const Answer& answer, int32_t state) const {
         bool visible = true;
         for (const QuestCommand& c : answer.checks) {
-            const bool setter = c.kind == QuestCommand::kIfQuest || c.kind == QuestCommand::kIfDone ||
-                                c.kind == QuestCommand::kIfStage;
+            const bool setter =
+                c.kind == QuestCommand::kIfQuest || c.kind == QuestCommand::kIfDone || c.kind == QuestCommand::kIfStage;
             if (!ours(c)) {
                 visible = visible || setter;
                 continue;
@@ -65,9 +65,9 @@ public:
 
 QuestCommand questCommand(const script::Command& c) {
     static const std::pair<const char*, QuestCommand::Kind> kKinds[] = {
-        {"startQuest", QuestCommand::kStart},        {"increaseQuest", QuestCommand::kIncrease},
-        {"checkIfQuest", QuestCommand::kIfQuest},    {"checkIfDoneQuest", QuestCommand::kIfDone},
-        {"checkIfStage", QuestCommand::kIfStage},    {"checkIfnQuest", QuestCommand::kIfNotQuest},
+        {"startQuest", QuestCommand::kStart},           {"increaseQuest", QuestCommand::kIncrease},
+        {"checkIfQuest", QuestCommand::kIfQuest},       {"checkIfDoneQuest", QuestCommand::kIfDone},
+        {"checkIfStage", QuestCommand::kIfStage},       {"checkIfnQuest", QuestCommand::kIfNotQuest},
         {"checkIfnDoneQuest", QuestCommand::kIfNotDone}};
     QuestCommand out;
     for (const auto& [name, kind] : kKinds)
@@ -114,7 +114,8 @@ void followQuest(const std::vector<ScriptNode>& nodes, int32_t id, int32_t stage
                 for (const Answer& answer : nodes[n].answers) {
                     if (!quest.shows(answer, state)) continue;
                     for (int32_t target : answer.targets) {
-                        if (target < 0 || static_cast<size_t>(target) >= nodes.size() || reached[target][state]) continue;
+                        if (target < 0 || static_cast<size_t>(target) >= nodes.size() || reached[target][state])
+                            continue;
                         reached[target][state] = true;
                         work.push_back(static_cast<size_t>(target));
                     }

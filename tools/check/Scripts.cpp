@@ -41,7 +41,7 @@ struct Script {
     std::set<int32_t>& advanced;                   // by any script
     std::set<std::string> carried;                 // names the speaker can hand over
     int line = 0;
-    std::vector<ScriptNode> parsed;  // every node, for following the quests
+    std::vector<ScriptNode> parsed;                // every node, for following the quests
 
     void add(const std::string& text) { world.report.add(file, line, text); }
 
@@ -98,7 +98,8 @@ struct Script {
             return;
         }
         if (npcPart && c.name == "giveItem" && !carried.count(c.first))
-            add(c.text + ": " + quote(speaker) + " carries no " + quote(c.first) + "; only the items under [Inventory] of " +
+            add(c.text + ": " + quote(speaker) + " carries no " + quote(c.first) +
+                "; only the items under [Inventory] of " +
                 world.report.shown("data\\characters\\" + speaker + "\\data.ini") + " can be given");
         int32_t count = 0;
         if (among(kCountCommands, c.name) && (!dataline::readSigned(c.second, count) || count < 1))

@@ -24,8 +24,8 @@ std::string objectOver(const std::vector<Placement>& scenery, int32_t column, in
 
 }  // namespace
 
-void checkStanding(World& world, const Map& map, const std::vector<Placed>& creatures,
-                   const std::vector<Placed>& items, const std::vector<Placement>& scenery) {
+void checkStanding(World& world, const Map& map, const std::vector<Placed>& creatures, const std::vector<Placed>& items,
+                   const std::vector<Placement>& scenery) {
     const std::string ini = mapFolder(map.name) + "data.ini";
     for (const Placed& c : creatures) {
         const Field& field = map.fieldAt(c.column, c.row);
@@ -49,10 +49,12 @@ void checkStanding(World& world, const Map& map, const std::vector<Placed>& crea
         const char* const never = ": it can never be picked up";
         switch (groundOf(map, field)) {
             case Ground::kBlocking:
-                world.report.add(ini, i.line, what + ", whose terrain " + codeText(field.code) + " nobody can enter" + never);
+                world.report.add(ini, i.line,
+                                 what + ", whose terrain " + codeText(field.code) + " nobody can enter" + never);
                 break;
             case Ground::kTravel:
-                world.report.add(ini, i.line, what + ", a travel field: stepping there travels, so it can never be picked up");
+                world.report.add(ini, i.line,
+                                 what + ", a travel field: stepping there travels, so it can never be picked up");
                 break;
             case Ground::kScenery:
                 world.report.add(ini, i.line, what + " under " + objectOver(scenery, i.column, i.row) + never);
