@@ -31,7 +31,7 @@ void checkPanelNames(World& world) {
         }
         const int width = textWidth(font, name);
         if (width > kPanelNameWidth)
-            world.report.add(file, line,
+            world.report.warn(file, line,
                              "the name " + quote(name) + " is " + str(width) + " pixels wide; the creature panel shows " +
                                  str(kPanelNameWidth) + " and cuts it off");
     }

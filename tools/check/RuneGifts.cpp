@@ -45,7 +45,7 @@ void checkRuneGifts(World& world) {
                 if (c.name != "getItem") continue;
                 for (const std::string& rune : runes)
                     if (world.item(rune)->name == c.first)
-                        world.report.add(path, static_cast<int>(n) + 1,
+                        world.report.warn(path, static_cast<int>(n) + 1,
                                          c.text + " hands " + quote(id) + " a damage rune like the " + quote(rune) +
                                              " it holds; its map's kept state cannot tell the two apart, and the "
                                              "next visit drops the one given");
