@@ -6,4 +6,6 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cmake -S "$root" -B "$root/build-release" -DCMAKE_BUILD_TYPE=Release -DRPG_TESTS=OFF -DRPG_BENCHMARKS=OFF >/dev/null
 cmake --build "$root/build-release" -j"$(nproc)"
 cd "$root"   # the game reads data/ below the working directory
+# Full screen under sdl12-compat scales the picture; keep its pixels sharp.
+export SDL12COMPAT_SCALE_METHOD="${SDL12COMPAT_SCALE_METHOD:-nearest}"
 exec "$root/build-release/rpg"
