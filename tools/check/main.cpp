@@ -27,6 +27,7 @@ void runChecks(Report& report) {
     checkCharacters(world);
     checkQuests(world);
     checkScripts(world);
+    checkSounds(world);
 }
 
 }  // namespace
