@@ -73,7 +73,6 @@ TEST_F(MixerTest, WithoutSoundFilesTheGameSaysNothingAndPlaysNothing) {
 }
 
 TEST_F(MixerTest, WithoutASoundCardOneLineAndSilence) {
-    world.copyShippedData("sounds");
     const std::string driver = getenv("SDL_AUDIODRIVER") ? getenv("SDL_AUDIODRIVER") : "";
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     setenv("SDL_AUDIODRIVER", "no-such-card", 1);
