@@ -153,6 +153,9 @@ void Characters::addItem(const ItemRef& item) {
     if (isAmmunition(item)) {
         for (const ItemRef& stack : inventory) {
             if (!stack || stack->type != item->type) continue;
+            // Two stacks that together pass the largest amount stay apart
+            // rather than lose pieces.
+            if (stack->amount > std::numeric_limits<uint32_t>::max() - item->amount) break;
             stack->amount += item->amount;
             return;
         }

@@ -48,8 +48,9 @@ public:
     // Uses the item up; the caller drops its reference afterwards.
     void consume(const ItemRef& item);
     // Puts an item into the inventory: arrows and bolts join the first stack
-    // of their type already there (the added stack is then dropped), anything
-    // else is appended. An item already carried is left where it is.
+    // of their type already there (the added stack is then dropped) unless
+    // together they would pass the largest amount; anything else is
+    // appended. An item already carried is left where it is.
     void addItem(const ItemRef& item);
 
     // The ten attributes and skills, strength first (index 0..9).

@@ -4,6 +4,7 @@
 
 #include "characters/NPC.h"
 #include "characters/Player.h"
+#include "characters/SpriteDrawing.h"
 #include "game/HitEffect.h"
 #include "ui/Interface.h"
 #include "util/Blit.h"
@@ -21,8 +22,6 @@ namespace {
 
 // The world buffer rectangle shown when the view is at rest.
 constexpr SDL_Rect kViewAtRest{25, 25, 800, 600};
-// A creature's sprite stands this far above its field in the buffer.
-constexpr int kSpriteLift = 15;
 
 // Frames of a slide in each direction (1 up, 2 down, 3 left, 4 right).
 constexpr int kWalkingFrame[5] = {0, 5, 4, 7, 6};
@@ -61,8 +60,7 @@ void Game::updateCreatures() {
         advance(*npc);
         const int64_t fieldX = (int64_t(npc->x) - player->x + 16) * kFieldSize + npc->offsetX;
         const int64_t fieldY = (int64_t(npc->y) - player->y + 12) * kFieldSize + npc->offsetY;
-        blitAt(npc->sprite, npc->spriteFrame, worldBuffer.get(), static_cast<int>(fieldX),
-               static_cast<int>(fieldY - kSpriteLift));
+        drawCreatureAt(*npc, worldBuffer.get(), static_cast<int>(fieldX), static_cast<int>(fieldY));
         const int frameIndex = effectFrameToDraw(*npc);
         if (frameIndex < 0) continue;
         blitAt(effectImages[npc->hitEffectWound ? 1 : 0].get(), &effectFrames[frameIndex], worldBuffer.get(),

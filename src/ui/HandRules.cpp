@@ -92,9 +92,14 @@ void handToInventory(Player& player, int number, bool ammunitionFirst) {
     if (!hand) return;
     ItemRef ammunition;
     const ItemRef item = takeOutOfHand(player, hand, other, ammunition);
-    if (ammunitionFirst) stow(player, ammunition);
-    player.inventory.push_back(item);
-    if (!ammunitionFirst) stow(player, ammunition);
+    if (ammunitionFirst) {
+        stow(player, ammunition);  // dragged out: it joins its stack
+        player.inventory.push_back(item);
+    } else {
+        // Taken off with a click: the weapon, then its ammunition appended.
+        player.inventory.push_back(item);
+        if (ammunition) player.inventory.push_back(ammunition);
+    }
 }
 
 void dropOnHand(Player& player, const Drag& drag, int number) {
@@ -132,9 +137,11 @@ void dropOnHand(Player& player, const Drag& drag, int number) {
                                   [needed](const ItemRef& i) { return i && i->type == needed; });
         if (stack == player.inventory.end()) return;
         const ItemRef ammunition = *stack;
+        // What the hands held comes back while the new pair is still in the
+        // pack: arrows held join the stack that is about to be taken.
+        for (const ItemRef& held : clearHands(player)) stow(player, held);
         removeFromInventory(player, item);
         removeFromInventory(player, ammunition);
-        for (const ItemRef& held : clearHands(player)) stow(player, held);
         putInHand(player, hand, item);
         putInHand(player, other, ammunition);
     }

@@ -140,10 +140,11 @@ public:
     int selectedQuestRow = -1;
 
     // Wrapped lines kept from frame to frame: the selected quest's journal
-    // (with the quest index and the text it was wrapped from), and the
-    // conversation, whose first lines are the NPC's speech.
+    // (with the quest's index and id and the text it was wrapped from), and
+    // the conversation, whose first lines are the NPC's speech.
     std::vector<std::string> descriptionLines;
     long long descriptionQuest = -1;
+    int32_t descriptionQuestId = -1;
     std::string descriptionText;
     std::vector<std::string> dialogueLines;
     int dialogueSpeechLines = 0;
@@ -160,6 +161,8 @@ private:
     void drawQuestLog();
     void drawDialogue(NPC& partner);
     void releaseQuestLog(int x, int y);
+    // The journal lines and what they were wrapped from are dropped.
+    void forgetDescription();
     void releaseDialogue(int x, int y);
     void drawSearchWindow(Corpse& corpse);
     // A grid of item cells from `scrollRow`; the cell being dragged from

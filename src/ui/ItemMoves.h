@@ -50,8 +50,8 @@ void takeAll(Player& player, Corpse& corpse);
 
 // Empties the hand with that number (7 or 8): the item goes back to the
 // inventory with its values taken off; a two-handed weapon or rune leaves
-// both hands, and a bow or crossbow takes its ammunition along, stowed before
-// or after the weapon.
+// both hands, and a bow or crossbow takes its ammunition along: stowed into
+// its stack before the weapon (a drag), or appended after it (a click).
 void handToInventory(Player& player, int number, bool ammunitionFirst);
 
 }  // namespace itemmoves

@@ -4,6 +4,8 @@
 #include "ui/HitArea.h"
 #include "ui/TextWrap.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kWrapWidth = 405;
@@ -18,25 +20,6 @@ constexpr HitArea kRowsDown{626, 243, 641, 249};
 constexpr HitArea kTextUp{626, 265, 641, 272};
 constexpr HitArea kTextDown{626, 396, 641, 402};
 
-// Too wide for its row: whole words go from the end (one more than needed,
-// as the log always shortened), then "...". A name of one long word loses
-// letters instead; the number stays.
-std::string shortened(TTF_Font* font, std::string text, size_t numberLength) {
-    if (textWidth(font, text) <= kWrapWidth) return text;
-    int width = 0;
-    do {
-        width = textWidth(font, text);
-        const size_t blank = text.rfind(' ');
-        if (blank != std::string::npos && blank >= numberLength)
-            text.erase(blank);
-        else if (text.size() > numberLength)
-            text.pop_back();
-        else
-            break;
-    } while (width > kWrapWidth);
-    return text + "...";
-}
-
 }  // namespace
 
 void Interface::drawQuestLog() {
@@ -48,7 +31,7 @@ void Interface::drawQuestLog() {
         const Quest& quest = quests[static_cast<size_t>(questLogScroll + i)];
         const std::string number = std::to_string(questLogScroll + i + 1) + ". ";
         const bool hovered = pointerX > 210 && pointerX < 615 && pointerY > rowBase(i) - 15 && pointerY < rowBase(i);
-        drawKeptText(mediumFont, shortened(mediumFont, number + quest.name, number.size()),
+        drawKeptText(mediumFont, shortenRow(mediumFont, number, quest.name, kWrapWidth),
                      hovered ? highlightColour : textColour, 212, 164 + 14 * i);
     }
     questLogUpArrow = questLogScroll >= 1;
@@ -56,20 +39,29 @@ void Interface::drawQuestLog() {
     if (questLogUpArrow) blit(arrows.get(), &upArrowRect, 625, 166);
     if (questLogDownArrow) blit(arrows.get(), &downArrowRect, 625, 242);
 
+    // The journal shown belongs to a quest that has left the list (it was
+    // finished): the text goes, selected or not, and so does a selection
+    // still on that quest.
+    if (descriptionQuestId != -1 &&
+        std::none_of(quests.begin(), quests.end(), [this](const Quest& q) { return q.id == descriptionQuestId; })) {
+        if (selectedQuestRow != -1 && selectedQuestRow + questLogScroll == descriptionQuest) selectedQuestRow = -1;
+        forgetDescription();
+    }
     if (selectedQuestRow != -1) {
         const long long index = static_cast<long long>(selectedQuestRow) + questLogScroll;
         if (index < 0 || index >= count) {
-            // Finished while selected: nothing is selected any more.
             selectedQuestRow = -1;
-            descriptionLines.clear();
-            descriptionQuest = -1;
-        } else if (index != descriptionQuest || quests[static_cast<size_t>(index)].description != descriptionText) {
-            // Another quest, or its journal moved on: wrap it afresh.
+            forgetDescription();
+        } else if (index != descriptionQuest || quests[static_cast<size_t>(index)].id != descriptionQuestId ||
+                   quests[static_cast<size_t>(index)].description != descriptionText) {
+            // Another quest, or its journal moved on: wrap it afresh. The
+            // scroll stays where the arrows left it.
+            const Quest& quest = quests[static_cast<size_t>(index)];
             descriptionQuest = index;
-            descriptionText = quests[static_cast<size_t>(index)].description;
+            descriptionQuestId = quest.id;
+            descriptionText = quest.description;
             descriptionLines.clear();
             wrapText(mediumFont, descriptionText, kWrapWidth, descriptionLines);
-            descriptionScroll = 0;
         }
     }
     const long long lines = static_cast<long long>(descriptionLines.size());
@@ -81,6 +73,13 @@ void Interface::drawQuestLog() {
     descriptionDownArrow = lines - descriptionScroll >= 12;
     if (descriptionUpArrow) blit(arrows.get(), &upArrowRect, 625, 264);
     if (descriptionDownArrow) blit(arrows.get(), &downArrowRect, 625, 395);
+}
+
+void Interface::forgetDescription() {
+    descriptionLines.clear();
+    descriptionQuest = -1;
+    descriptionQuestId = -1;
+    descriptionText.clear();
 }
 
 void Interface::releaseQuestLog(int x, int y) {

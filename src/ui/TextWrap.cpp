@@ -45,3 +45,23 @@ void wrapText(TTF_Font* font, const std::string& text, int width, std::vector<st
     }
     lines.push_back(line);
 }
+
+std::string shortenRow(TTF_Font* font, const std::string& number, const std::string& name, int width) {
+    std::string text = number + name;
+    if (textWidth(font, text) <= width) return text;
+    // Words go down to the blank after the number; a name of one long word
+    // has none to lose and loses letters instead, the number kept.
+    const size_t firstCut = name.find(' ') == std::string::npos ? number.size() : 0;
+    int measured = 0;
+    do {
+        measured = textWidth(font, text);
+        const size_t blank = text.rfind(' ');
+        if (blank != std::string::npos && blank >= firstCut)
+            text.erase(blank);
+        else if (text.size() > number.size())
+            text.pop_back();
+        else
+            break;
+    } while (measured > width);
+    return text + "...";
+}

@@ -16,3 +16,9 @@ void wrapText(TTF_Font* font, const std::string& text, int width, std::vector<st
 
 // The width of a text in that font; 0 without a font.
 int textWidth(TTF_Font* font, const std::string& text);
+
+// A quest log row, `number` then `name`, as it fits into `width`: too wide,
+// it is cut at its last blank while the width just measured is above
+// `width` (so one word more than needed goes, even the number's blank), and
+// "..." follows.
+std::string shortenRow(TTF_Font* font, const std::string& number, const std::string& name, int width);

@@ -71,6 +71,10 @@ public:
     // creature in view but the player to visibleCreatures and sets the
     // player's target.
     void draw(SDL_Surface* destination);
+    // The same for any window of the map: `across` by `down` fields whose
+    // top-left one is (left, top), drawn from pixel (x, y) on; fields off
+    // the grid get the outside tile.
+    void drawFields(SDL_Surface* destination, int64_t left, int64_t top, int across, int down, int x = 0, int y = 0);
 
     // Writes "data\<name>.tmp", replacing any earlier one; a failed write
     // leaves the earlier one whole.

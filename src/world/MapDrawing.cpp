@@ -1,5 +1,5 @@
 // The view around the player: 34 by 26 fields, the player's field at buffer
-// pixel (400, 300).
+// pixel (400, 300); and any other window of the map drawn the same way.
 #include "world/Map.h"
 
 #include "characters/Player.h"
@@ -23,19 +23,17 @@ bool onGrid(const Map& map, int64_t column, int64_t row) {
 
 }  // namespace
 
-void Map::draw(SDL_Surface* destination) {
-    const int64_t left = int64_t(player ? player->x : 0) - kPlayerCellColumn;
-    const int64_t top = int64_t(player ? player->y : 0) - kPlayerCellRow;
+void Map::drawFields(SDL_Surface* destination, int64_t left, int64_t top, int across, int down, int x, int y) {
     SDL_Surface* tiles = fieldsImage.get();
     const int32_t lastTile = tileCount - 1;
     // Only tiles with a code can match a field.
     const int32_t matchable = std::min<int32_t>(lastTile, static_cast<int32_t>(tileCodes.size()));
 
     // Terrain and the top item of every pile.
-    for (int i = 0; i < kViewRows; ++i) {
-        for (int j = 0; j < kViewColumns; ++j) {
-            const int px = kFieldSize * j;
-            const int py = kFieldSize * i;
+    for (int i = 0; i < down; ++i) {
+        for (int j = 0; j < across; ++j) {
+            const int px = x + kFieldSize * j;
+            const int py = y + kFieldSize * i;
             const int64_t column = left + j;
             const int64_t row = top + i;
             if (!onGrid(*this, column, row)) {
@@ -52,21 +50,26 @@ void Map::draw(SDL_Surface* destination) {
 
     // Scenery, the creatures in view and the top corpses: row by row, so
     // what stands lower overlaps what stands higher.
-    for (int i = 0; i < kViewRows; ++i) {
-        for (int j = 0; j < kViewColumns; ++j) {
+    for (int i = 0; i < down; ++i) {
+        for (int j = 0; j < across; ++j) {
             const int64_t column = left + j;
             const int64_t row = top + i;
             if (!onGrid(*this, column, row)) continue;
             const Field& field = grid[row][column];
-            const int px = kFieldSize * j;
-            const int py = kFieldSize * i;
+            const int px = x + kFieldSize * j;
+            const int py = y + kFieldSize * i;
             if (field.scenery >= 0 && field.scenery < static_cast<int32_t>(sceneryImages.size()))
                 blitAt(sceneryImages[field.scenery].get(), nullptr, destination, px, py);
-            const bool playerCell = j == kPlayerCellColumn && i == kPlayerCellRow;
-            if (field.occupant && !playerCell && field.occupant != player) visibleCreatures.push_back(field.occupant);
+            const bool playerField = player && column == player->x && row == player->y;
+            if (field.occupant && !playerField && field.occupant != player) visibleCreatures.push_back(field.occupant);
             if (!field.corpses.empty()) blitAt(field.corpses.back()->image, nullptr, destination, px, py);
         }
     }
+}
+
+void Map::draw(SDL_Surface* destination) {
+    drawFields(destination, int64_t(player ? player->x : 0) - kPlayerCellColumn,
+               int64_t(player ? player->y : 0) - kPlayerCellRow, kViewColumns, kViewRows);
 
     // The creature the player faces.
     Player* hero = dynamic_cast<Player*>(player);

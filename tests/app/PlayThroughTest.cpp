@@ -31,6 +31,9 @@ constexpr int kStepY[5] = {0, -1, 1, 0, 0};
 // farther away than that, and a player with a dagger stays out of their fights.
 constexpr int kSightRange = 10;
 constexpr int kForestSafeColumn = 29;
+// Two wolves strike for 40 or more in the two seconds between looks: below
+// this a potion is drunk.
+constexpr int kDrinkAtHP = 60;
 
 struct Spot {
     int32_t column = 0, row = 0;
@@ -345,9 +348,11 @@ protected:
             before = wolves;
             stillLooks = coming ? 0 : stillLooks + 1;
 
-            if (adjacent != wolves.end()) {
+            if (look.HP <= kDrinkAtHP && look.carried("hppotion") > 0) {
+                drinkPotion(look);
+            } else if (adjacent != wolves.end()) {
                 face(directionTo(look.at, adjacent->at));
-                xdotool("key --delay 1050 a a a");
+                xdotool("key --delay 1050 a a");
                 struck = adjacent->at;
                 look = lookAround();
             } else if (!corpses.empty()) {
@@ -385,6 +390,20 @@ protected:
         }
     }
 
+    // A health potion from the pack, right-clicked in the inventory.
+    void drinkPotion(Look& look) {
+        const int hp = look.HP;
+        const int index = static_cast<int>(std::find(look.pack.begin(), look.pack.end(), "hppotion") - look.pack.begin());
+        xdotool("key Tab");
+        pause(300);
+        xdotool("mousemove --window " + window + " " + std::to_string(259 + 33 * (index % 11)) + " " +
+                std::to_string(31 + 33 * (index / 11)) + " click 3");
+        pause(300);
+        xdotool("key Tab");
+        look = lookAround();
+        ASSERT_GT(look.HP, hp) << "the potion did not heal: " << look.describe();
+    }
+
     // 's' opens the search window of the top corpse under the player.
     void searchCorpses(int count) {
         xdotool("key s");
@@ -403,7 +422,7 @@ protected:
 }  // namespace
 
 TEST_F(PlayThrough, WolfPeltsForTomasFromNewGameToSavedAndLoaded) {
-    const auto deadline = Clock::now() + std::chrono::seconds(100);
+    const auto deadline = Clock::now() + std::chrono::seconds(130);
     startNewGame();
     xdotool("windowfocus --sync " + window);
     Look look = lookAround();
@@ -420,6 +439,14 @@ TEST_F(PlayThrough, WolfPeltsForTomasFromNewGameToSavedAndLoaded) {
     look = lookAround();
     ASSERT_EQ(look.leftHand, "dagger") << look.describe();
 
+    // The two health potions beside the square.
+    for (Spot potion : {Spot{28, 21}, Spot{29, 21}}) {
+        ASSERT_TRUE(walkTo(look, potion)) << "walking to a potion: " << look.describe();
+        xdotool("key p");
+        look = lookAround();
+    }
+    ASSERT_EQ(look.carried("hppotion"), 2) << look.describe();
+
     // Tomas: "You look worried.", "I will hunt them for you."
     ASSERT_NO_FATAL_FAILURE(talk(look, "villager", "3 1"));
     ASSERT_EQ(look.stageOf(0), 0) << "Tomas did not give the quest: " << look.describe();
@@ -427,12 +454,13 @@ TEST_F(PlayThrough, WolfPeltsForTomasFromNewGameToSavedAndLoaded) {
     // The east road into the forest, and the three wolves there.
     ASSERT_TRUE(walkTo(look, {47, 17})) << look.describe();
     ASSERT_EQ(look.map, "forest") << "the east road leads into the forest";
-    ASSERT_NO_FATAL_FAILURE(huntWolves(look, deadline - std::chrono::seconds(30)));
+    ASSERT_NO_FATAL_FAILURE(huntWolves(look, deadline - std::chrono::seconds(40)));
     ASSERT_EQ(look.carried("wolfpelt"), 3);
 
     // Back to the village; Tomas: "About the wolf pelts...", "Here they are."
     ASSERT_TRUE(walkTo(look, {0, 19})) << look.describe();
     ASSERT_EQ(look.map, "village") << "the west road leads back";
+    const int potionsLeft = look.carried("hppotion");
     ASSERT_NO_FATAL_FAILURE(talk(look, "villager", "3 1"));
     ASSERT_EQ(look.stageOf(0), 1) << "Tomas did not take the pelts: " << look.describe();
     EXPECT_EQ(look.carried("wolfpelt"), 0);
@@ -473,7 +501,8 @@ TEST_F(PlayThrough, WolfPeltsForTomasFromNewGameToSavedAndLoaded) {
     EXPECT_EQ(done.exp, 3 * 60 + 300 + 100);
     std::map<std::string, int> carried;
     for (const ItemRef& item : done.inventory) ++carried[item->name];
-    EXPECT_EQ(carried["Health potion"], 2) << "Tomas's reward";
+    EXPECT_EQ(carried["Health potion"], potionsLeft + 2) << "Tomas's reward";
+    EXPECT_EQ(carried["Leather armour"], 1) << "Tomas's reward";
     EXPECT_EQ(carried["Bread"], 2) << "Marek's reward";
     EXPECT_EQ(carried["Wolf pelt"], 0);
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 struct CharactersItemsTest : ::testing::Test {
@@ -197,4 +199,29 @@ TEST_F(CharactersItemsTest, AddItemMergesAmmunitionStacksOnly) {
     EXPECT_EQ(arrows->amount, 35u);
     c.addItem(sword2);
     EXPECT_EQ(c.inventory.size(), 5u);
+}
+
+TEST_F(CharactersItemsTest, StacksThatWouldPassTheLargestAmountStayApart) {
+    const struct {
+        const char* what;
+        uint32_t carried, added;
+        std::vector<uint32_t> after;
+    } cases[] = {
+        {"up to the largest amount they merge", 4294967290u, 5u, {4294967295u}},
+        {"one piece more and they stay apart", 4294967290u, 6u, {4294967290u, 6u}},
+        {"two huge stacks", 4294967295u, 4294967295u, {4294967295u, 4294967295u}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ItemRef stack = item("arrows", "type=arrow\n");
+        ItemRef more = item("arrows2", "type=arrow\n");
+        stack->amount = c.carried;
+        more->amount = c.added;
+        Creature creature;
+        creature.addItem(stack);
+        creature.addItem(more);
+        std::vector<uint32_t> amounts;
+        for (const ItemRef& i : creature.inventory) amounts.push_back(i->amount);
+        EXPECT_EQ(amounts, c.after);
+    }
 }

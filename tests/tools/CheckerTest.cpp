@@ -5,43 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <filesystem>
 
 namespace {
-
-struct Case {
-    const char* what;
-    std::function<void(const TempWorld&)> breakIt;
-    // The whole output; "{n}" stands for a number the font decides.
-    std::vector<std::string> expected;
-};
-
-bool matches(const std::string& line, const std::string& expected) {
-    const size_t hole = expected.find("{n}");
-    if (hole == std::string::npos) return line == expected;
-    const std::string head = expected.substr(0, hole);
-    const std::string tail = expected.substr(hole + 3);
-    if (line.size() <= head.size() + tail.size() || line.compare(0, head.size(), head) != 0 ||
-        line.compare(line.size() - tail.size(), tail.size(), tail) != 0)
-        return false;
-    return line.substr(head.size(), line.size() - head.size() - tail.size()).find_first_not_of("0123456789") ==
-           std::string::npos;
-}
-
-void expectFindings(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TempWorld world;
-        writeCleanWorld(world);
-        c.breakIt(world);
-        const CheckRun run = runChecker(world);
-        EXPECT_EQ(run.status, c.expected.empty() ? 0 : 1);
-        ASSERT_EQ(run.lines.size(), c.expected.size()) << ::testing::PrintToString(run.lines);
-        for (size_t i = 0; i < c.expected.size(); ++i)
-            EXPECT_TRUE(matches(run.lines[i], c.expected[i])) << run.lines[i];
-    }
-}
 
 auto write(const std::string& path, const std::string& content) {
     return [=](const TempWorld& w) { w.write(path, content); };
@@ -62,6 +28,14 @@ const std::string kNode0 = "0|\"Hello.\"|\"Any work?\";checkIfnQuest(0);next(1)|
 const std::string kNodes12 =
     "1|\"Bring me a sword.\";startQuest(0)|\"Here it is.\";checkPlayerItem(Sword,1)[2:0]\n"
     "2|\"Thanks.\";getItem(Sword,1);increaseQuest(0)|\"Bye.\";next(0)\n";
+
+// What a town that no longer leads to the cave, and a guard who never takes
+// the sword, also bring.
+const std::string kNoWayBack =
+    "data/maps/cave/data.ini:5: warning: leads to map \"town\", but no travel field there leads back to \"cave\"";
+const std::string kNeverFinishes =
+    "data/quests/Find a sword.dat:1: quest 0 gets no further than stage 0: no increaseQuest(0) runs at it, so the "
+    "quest never finishes";
 
 const std::string kSections = "[moves]\n5:1|cave|1:1\n[npc]\n3:2|guard\n[items]\n2:2|sword\n";
 
@@ -98,13 +72,13 @@ TEST(Checker, MapsTravelAndStart) {
          {"data/maps/cave/: map directory not listed in data/maps.dat, so a new game finds the last game's "
           "creatures and items on it"}},
         {"target map missing", town(townIni("5:1|cavern|1:1\n")),
-         {line(kTownIni, 5, "leads to map \"cavern\", which has no directory data/maps/cavern/")}},
+         {kNoWayBack, line(kTownIni, 5, "leads to map \"cavern\", which has no directory data/maps/cavern/")}},
         {"target field off the map", town(townIni("5:1|cave|9:9\n")),
          {line(kTownIni, 5, "leads to field 9:9 of map \"cave\", which cannot be entered (off the map)")}},
         {"target field blocked", write("data\\maps\\cave\\map.map", "gggg\n*#gg\ngggg\n"),
          {line(kTownIni, 5, "leads to field 1:1 of map \"cave\", which cannot be entered (terrain '#' blocks)")}},
         {"target without a field", town(townIni("5:1|cave 1:1\n")),
-         {line(kTownIni, 5,
+         {kNoWayBack, line(kTownIni, 5,
                "the target \"cave 1:1\" needs a map name, \"|\" and a column and row, such as "
                "\"forest|1:19\"")}},
         {"travel field without entry", write("data\\maps\\town\\map.map", "gggggg\nggggg*\nggggg*\ngggggg\n"),
@@ -194,15 +168,22 @@ TEST(Checker, CharactersAndItems) {
          {line(kGuardIni, 3, "an empty item id: the game makes an item without one")}},
         {"worn item of the wrong type", guard("name=Guard\nhelmet=sword\n"),
          {line(kGuardIni, 2, "helmet \"sword\" is of type \"onehanded\", not \"helmet\"; the game drops it")}},
-        {"bow without arrows", withItem("bow", "name=Bow\ntype=bow\n", "name=Guard\nrightHand=bow\n"),
+        {"bow without arrows",
+         withItem("bow", "name=Bow\ntype=bow\nmissileName=arrow\n", "name=Guard\nrightHand=bow\n"),
          {line(kGuardIni, 2, "\"bow\" needs arrows in the other hand; the game puts it in the pack")}},
-        {"crossbow beside a sword", withItem("xbow", "name=Xbow\ntype=crossbow\n", "leftHand=xbow\nrightHand=sword\n"),
+        {"crossbow beside a sword",
+         withItem("xbow", "name=Xbow\ntype=crossbow\nmissileName=arrow\n", "leftHand=xbow\nrightHand=sword\n"),
          {line(kGuardIni, 1, "\"xbow\" needs bolts in the other hand; the game puts it in the pack")}},
         {"two-handed beside another", withItem("axe", "name=Axe\ntype=twohanded\n", "leftHand=axe\nrightHand=sword\n"),
          {line(kGuardIni, 2, "two-handed \"axe\" beside \"sword\": it needs both hands")}},
         {"potion in a hand", withItem("potion", "name=Potion\ntype=mixtureHP\n", "rightHand=potion\n"),
          {line(kGuardIni, 1,
                "rightHand \"potion\" is of type \"mixtureHP\", which cannot be held; the game drops it")}},
+        {"a name wider than the creature panel", guard("name=Guard\nname=Guard of the north gate\nagression=0\n"),
+         {line(kGuardIni, 2,
+               "warning: the name \"Guard of the north gate\" is {n} pixels wide; the creature panel shows 60 and "
+               "cuts it off")}},
+        {"a name that just fits", guard("name=Bone archer\nagression=0\n"), {}},
         {"character key misspelt", guard("name=Guard\nhelmett=0\nlevel=high\n"),
          {line(kGuardIni, 2, "key \"helmett\" is not a character key, the line is ignored"),
           line(kGuardIni, 3, "\"high\" is not a number, the line is ignored")}},
@@ -236,7 +217,8 @@ TEST(Checker, ScriptsAndQuests) {
          {line(kGuardScript, 2, "checkPlayerItem(Sword,1)[2:9] jumps to node 9, past the last node 2")}},
         {"check without nodes", guardScript(kNode0 + "1|\"Sword?\";startQuest(0)|\"Yes.\";checkPlayerItem(Sword,1)\n" +
                      kNodes12.substr(kNodes12.find("\n2|") + 1)),
-         {line(kGuardScript, 2, "checkPlayerItem(Sword,1) needs the two nodes in brackets after it, such as [6:8]")}},
+         {line(kGuardScript, 2, "checkPlayerItem(Sword,1) needs the two nodes in brackets after it, such as [6:8]"),
+          kNeverFinishes}},
         {"ten options", guardScript("0|\"Hi.\"" + options(10) + "\n" + kNodes12),
          {line(kGuardScript, 1, "10 options, only 1 to 9 can be chosen")}},
         {"unknown or misplaced command", guardScript("0|\"Hi.\";next(1)|\"Go.\";nxt(0);startQuest(0)\n" + kNodes12),
@@ -264,6 +246,16 @@ TEST(Checker, ScriptsAndQuests) {
          {"data/quests/questlist.dat:1: the quest log row \"1. Find a sword for the guard who stands in the town "
           "before the bandits come back\" is {n} pixels wide, wider than its 405; the log cuts the name at its last "
           "blanks and adds \"...\""}},
+        {"a damage rune handed to one who holds the same", [](const TempWorld& w) {
+             writeItemFolder(w, "firerune", "name=Fire rune\ntype=dmgRune\nMP=10\nmissileName=arrow\n");
+             writeGuard(w, "name=Guard\nagression=0\nleftHand=firerune\n");
+             w.write("data\\characters\\guard\\guard.dg",
+                     kNode0 + "1|\"A rune?\";startQuest(0)|\"Here.\";checkPlayerItem(Fire rune,1)[2:0]\n"
+                              "2|\"Thanks.\";getItem(Fire rune,1);increaseQuest(0)|\"Bye.\";next(0)\n");
+         },
+         {line(kGuardScript, 3,
+               "warning: getItem(Fire rune,1) hands \"guard\" a damage rune like the \"firerune\" it holds; its map's kept "
+               "state cannot tell the two apart, and the next visit drops the one given")}},
         {"texts without quotes", guardScript("0|Hello|Bye;next(0)\n" + kNodes12),
          {line(kGuardScript, 1, "the NPC's text needs double quotes after the first \"|\""),
           line(kGuardScript, 1, "option 1 needs its text in double quotes")}},

@@ -2,11 +2,31 @@
 
 #include "support/MapFiles.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <sys/wait.h>
 
 namespace {
+
+bool matches(const std::string& line, const std::string& expected) {
+    const size_t hole = expected.find("{n}");
+    if (hole == std::string::npos) return line == expected;
+    const std::string head = expected.substr(0, hole);
+    const std::string tail = expected.substr(hole + 3);
+    if (line.size() <= head.size() + tail.size() || line.compare(0, head.size(), head) != 0 ||
+        line.compare(line.size() - tail.size(), tail.size(), tail) != 0)
+        return false;
+    return line.substr(head.size(), line.size() - head.size() - tail.size()).find_first_not_of("0123456789") ==
+           std::string::npos;
+}
+
+bool anError(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        if (line.find(": warning: ") == std::string::npos) return true;
+    return false;
+}
 
 struct Picture {
     const char* path;
@@ -95,8 +115,13 @@ void writeCleanWorld(const TempWorld& world) {
 }
 
 CheckRun runChecker(const TempWorld& world, const std::string& folder) {
+    return runCheckerWith(world, "'" + folder + "'");
+}
+
+CheckRun runCheckerWith(const TempWorld& world, const std::string& arguments, const std::string& environment) {
     CheckRun run;
-    const std::string command = "cd '" + world.root() + "' && '" RPG_CHECK_BINARY "' '" + folder + "' 2>&1";
+    const std::string command =
+        "cd '" + world.root() + "' && " + environment + " '" RPG_CHECK_BINARY "' " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     std::string out;
@@ -111,4 +136,19 @@ CheckRun runChecker(const TempWorld& world, const std::string& folder) {
     }
     if (start < out.size()) run.lines.push_back(out.substr(start));
     return run;
+}
+
+void expectFindings(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempWorld world;
+        writeCleanWorld(world);
+        c.breakIt(world);
+        const CheckRun run = runChecker(world);
+        EXPECT_EQ(run.status, anError(c.expected) ? 1 : 0);
+        EXPECT_EQ(run.lines.size(), c.expected.size()) << ::testing::PrintToString(run.lines);
+        if (run.lines.size() != c.expected.size()) continue;
+        for (size_t i = 0; i < c.expected.size(); ++i)
+            EXPECT_TRUE(matches(run.lines[i], c.expected[i])) << run.lines[i];
+    }
 }

@@ -4,6 +4,7 @@
 
 #include "support/TestWorld.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,3 +27,16 @@ struct CheckRun {
 };
 // rpg-check <folder>, run in the world's root.
 CheckRun runChecker(const TempWorld& world, const std::string& folder = "data");
+// rpg-check with the arguments as a shell would split them, run in the
+// world's root under `environment` ("env -u DISPLAY" and the like).
+CheckRun runCheckerWith(const TempWorld& world, const std::string& arguments, const std::string& environment = "");
+
+// One broken copy of the clean world and the checker's whole output for it.
+struct Case {
+    const char* what;
+    std::function<void(const TempWorld&)> breakIt;
+    // "{n}" stands for a number the font decides; a line with ": warning: "
+    // is a warning, and warnings alone leave the exit status 0.
+    std::vector<std::string> expected;
+};
+void expectFindings(const std::vector<Case>& cases);

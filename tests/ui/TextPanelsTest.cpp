@@ -106,6 +106,75 @@ TEST_F(TextPanelsTest, TheQuestLogScrollsSelectsAndForgetsAFinishedQuest) {
     EXPECT_TRUE(ui().descriptionLines.empty());
 }
 
+TEST_F(TextPanelsTest, ARowTooWideLosesWholeWordsDownToItsNumber) {
+    TTF_Font* font = ui().mediumFont;
+    ASSERT_NE(font, nullptr);
+    const std::string wide(60, 'W');
+    ASSERT_GT(textWidth(font, "1. " + wide), 405);
+    const struct {
+        const char* what;
+        std::string name;
+        std::string row;  // "" for: the number, then letters of the name, then "..."
+    } cases[] = {
+        {"a row that fits stays whole", "Wolf pelts for Tomas", "1. Wolf pelts for Tomas"},
+        {"one word more than needed goes, even the blank after the number", "Go " + wide, "1...."},
+        {"two short words before the wide one: one of them stays", "Go on " + wide, "1. Go..."},
+        {"a name without a blank loses letters", wide, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string row = shortenRow(font, "1. ", c.name, 405);
+        if (!c.row.empty()) {
+            EXPECT_EQ(row, c.row);
+            continue;
+        }
+        EXPECT_EQ(row.compare(0, 4, "1. W"), 0) << row;
+        EXPECT_EQ(row.substr(row.size() - 3), "...");
+        EXPECT_LE(textWidth(font, row.substr(0, row.size() - 3)), 405);
+    }
+}
+
+TEST_F(TextPanelsTest, AnotherQuestSelectedKeepsTheJournalScroll) {
+    std::string longText;
+    for (int i = 0; i < 40; ++i) longText += "The wolves came again last night. ";
+    game->player->quests.push_back(Quest{0, 0, "First", longText});
+    game->player->quests.push_back(Quest{1, 0, "Second", longText + "And more."});
+    press(SDLK_t);
+    click(300, 175);  // the first row
+    run();
+    ASSERT_TRUE(ui().descriptionDownArrow);
+    click(630, 399);  // the journal one line down
+    click(300, 190);  // the second row
+    run();
+    const std::string& last = ui().descriptionLines.back();
+    EXPECT_EQ(last.substr(last.size() - 9), "And more.") << "the second quest's journal";
+    EXPECT_EQ(ui().descriptionScroll, 1);
+}
+
+TEST_F(TextPanelsTest, AFinishedQuestsJournalLeavesWithItEvenWhenNotSelected) {
+    game->player->quests.push_back(Quest{4, 1, "The chapel bell", "Bring the bell back to Marek."});
+    press(SDLK_t);
+    click(300, 175);
+    run();
+    ASSERT_EQ(ui().descriptionLines, std::vector<std::string>{"Bring the bell back to Marek."});
+    press(SDLK_t);  // closed: the selection is forgotten, the text kept
+    run();
+    game->player->quests.clear();  // the bell handed in
+    game->player->doneQuests.push_back(4);
+    press(SDLK_t);
+    run();
+    EXPECT_TRUE(ui().descriptionLines.empty());
+
+    // Still kept while its quest is in the list, selected or not.
+    game->player->quests.push_back(Quest{0, 0, "Wolf pelts", "Three pelts."});
+    click(300, 175);
+    press(SDLK_t);
+    press(SDLK_t);
+    run();
+    EXPECT_EQ(ui().selectedQuestRow, -1);
+    EXPECT_EQ(ui().descriptionLines, std::vector<std::string>{"Three pelts."});
+}
+
 TEST_F(TextPanelsTest, TheDialogueFollowsThePartnerItFacesAndNumbersAnswer) {
     NPC* alice = dynamic_cast<NPC*>(game->map->fieldAt(5, 4).occupant);
     NPC* bob = dynamic_cast<NPC*>(game->map->fieldAt(6, 5).occupant);

@@ -88,6 +88,7 @@ dexterity=4
 [Inventory]
 hppotion
 hppotion
+leatherarmor
 bread""",
     "farmer": """name=Old Marek
 agression=0
@@ -114,7 +115,7 @@ rightHand=shortsword
 [Inventory]
 hppotion
 helmet""",
-    "merchant": """name=Ilse the merchant
+    "merchant": """name=Ilse
 agression=0
 exp=50
 condition=6
@@ -134,7 +135,7 @@ necklace""",
     "wolf": """name=Grey wolf
 exp=60
 level=1
-strength=9
+strength=7
 dexterity=5
 condition=3
 [Inventory]
@@ -142,9 +143,9 @@ wolfpelt""",
     "bandit": """name=Bandit
 exp=120
 level=2
-strength=8
+strength=5
 dexterity=5
-condition=5
+condition=4
 oneHandedWeaponSkill=10
 armor=leatherarmor
 leftHand=shortsword
@@ -152,10 +153,10 @@ leftHand=shortsword
 mppotion
 dagger
 badge""",
-    "banditarcher": """name=Bandit archer
+    "banditarcher": """name=Bowman
 exp=130
 level=2
-strength=5
+strength=4
 dexterity=5
 condition=3
 bowSkill=10
@@ -166,20 +167,19 @@ boots=boots
 bread
 wolfpelt
 badge""",
-    "crossbowman": """name=Bandit crossbowman
+    "crossbowman": """name=Arbalester
 exp=150
 level=2
-strength=6
+strength=4
 dexterity=5
-condition=5
-crossbowSkill=15
+condition=3
 leftHand=crossbow
 rightHand=bolts
 [Inventory]
 bolts
 hppotion
 badge""",
-    # 16 MP a point of willpower: 48 MP is four fire runes
+    # 16 MP a point of willpower: 32 MP is two fire runes, then his fists
     "mage": """name=Dark mage
 exp=220
 level=4
@@ -187,7 +187,7 @@ strength=4
 dexterity=5
 condition=9
 intelligence=25
-willpower=3
+willpower=2
 leftHand=firerune
 [Inventory]
 mppotion
@@ -197,7 +197,7 @@ bonecharm""",
     "skeleton": """name=Skeleton
 exp=180
 level=3
-strength=10
+strength=7
 dexterity=5
 condition=6
 willpower=2
@@ -207,12 +207,12 @@ rightHand=axe
 ring
 bonecharm""",
     # The crypt under the ruins holds the strongest.
-    "skeletonarcher": """name=Skeleton archer
+    "skeletonarcher": """name=Bone archer
 exp=230
 level=4
-strength=12
+strength=14
 dexterity=5
-condition=7
+condition=8
 willpower=2
 bowSkill=20
 leftHand=bow
@@ -223,20 +223,20 @@ bonecharm""",
     "ghoul": """name=Ghoul
 exp=250
 level=4
-strength=22
+strength=26
 dexterity=5
-condition=9
+condition=10
 ring1=ring
 [Inventory]
 hppotion
 bonecharm""",
-    "ghoulchief": """name=Ghoul chieftain
+    "ghoulchief": """name=Ghoul chief
 exp=500
 level=6
-strength=9
+strength=12
 dexterity=5
-condition=12
-twoHandedWeaponSkill=15
+condition=14
+twoHandedWeaponSkill=20
 armor=chainmail
 rightHand=axe
 [Inventory]

@@ -24,7 +24,7 @@ HALLS = (((1, 12, 8, 21), "o"), ((2, 3, 8, 8), "o"), ((4, 9, 5, 11), "o"), ((9, 
 # Harder the deeper in: bowmen in the pillared hall, ghouls in the ossuary
 # and the den, the chieftain and his guard in the east hall.
 PEOPLE = ((26, 12, "skeletonarcher"), (26, 21, "skeletonarcher"), (29, 5, "ghoul"), (16, 28, "ghoul"),
-          (25, 28, "ghoul"), (36, 12, "ghoul"), (40, 17, "ghoulchief"))
+          (25, 28, "ghoul"), (43, 13, "ghoul"), (40, 17, "ghoulchief"))
 GROUND = ((2, 18, "hppotion"), (7, 4, "arrows"), (30, 3, "mppotion"), (13, 29, "hppotion"),
           (39, 3, "hppotion"), (42, 3, "mppotion"), (42, 3, "hppotion"))
 

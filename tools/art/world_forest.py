@@ -15,13 +15,26 @@ WEST_GATE = ((0, 19), (0, 20))
 CRYPT_GATE = ((49, 30), (49, 31))  # at the far end, past the ruins
 GRASS = (66, 120, 50)
 
-# Harder the further from the village road: wolves first, then the camp with
-# its shooters at the back, then the ruins with the mage behind his dead.
-PEOPLE = ((17, 18, "wolf"), (28, 18, "wolf"), (32, 22, "wolf"), (40, 11, "bandit"),
-          (44, 10, "banditarcher"), (40, 5, "crossbowman"), (42, 5, "crossbowman"),
-          (41, 31, "skeleton"), (43, 34, "skeleton"), (45, 33, "mage"))
-GROUND = ((10, 10, "healrune"), (31, 20, "mppotion"), (36, 9, "crossbow"), (36, 9, "bolts"),
-          (42, 6, "arrows"), (38, 31, "helmet"), (42, 30, "firerune"), (44, 34, "necklace"),
+# The roads a stranger walks between the quest places: straight legs along a
+# row or a column, two fields wide, with a field of open ground on either
+# side, so that nothing stands in the way and a creature coming from the side
+# meets no tree. tools/sim walks the same corners (Roads.cpp) and reports
+# what blocks them.
+ROADS = (((0, 19), (33, 19)),  # in from the village to the wolves' clearing
+         ((33, 19), (33, 9)),  # north into the bandit camp
+         ((33, 19), (33, 30), (48, 30)))  # south, then east past the ruins to the way down
+
+# Harder the further from the village road: wolves first, then the camp, where
+# the bandit at the way in and the bowman meet the player first and the two
+# crossbowmen only once it walks in, then the ruins with the mage behind his
+# dead.
+# Each stands where it first sees a player on a road with open ground
+# between them, so that it comes at once instead of waiting behind a tree.
+PEOPLE = ((17, 18, "wolf"), (32, 18, "wolf"), (31, 21, "wolf"), (34, 7, "bandit"),
+          (37, 4, "banditarcher"), (45, 3, "crossbowman"), (47, 6, "crossbowman"),
+          (44, 30, "skeleton"), (46, 31, "skeleton"), (45, 34, "mage"))
+GROUND = ((10, 10, "healrune"), (29, 24, "mppotion"), (40, 9, "crossbow"), (40, 9, "bolts"),
+          (40, 4, "arrows"), (39, 32, "helmet"), (42, 32, "firerune"), (43, 34, "necklace"),
           (16, 30, "axe"))
 
 
@@ -71,6 +84,14 @@ def _open(m, cx, cy, rx, ry, code, rnd):
                 m.keep.add((c, r))
 
 
+def _keep_beside(m, road):
+    """One field of open ground on either side of a two-field road."""
+    for (c0, r0), (c1, r1) in zip(road, road[1:]):
+        for c in range(min(c0, c1) - 1, max(c0, c1) + 3):
+            for r in range(min(r0, r1) - 1, max(r0, r1) + 3):
+                m.keep.add((c, r))
+
+
 def _terrain(m, rnd):
     for _ in range(16):  # patches of grass where light gets through
         m.blob(rnd.uniform(0, COLS), rnd.uniform(0, ROWS), rnd.uniform(2, 4.5), rnd.uniform(1.5, 3), "g", rnd, 0.35)
@@ -82,20 +103,19 @@ def _terrain(m, rnd):
         for c in (x, x + 1):
             m.set(c, r, "w")
             water.add((c, r))
-    for cx, cy, rx, ry in ((7, 5, 3.5, 2.2), (14, 33, 3, 2), (47, 21, 2, 3.5), (28, 36, 3, 1.6), (31, 3, 2.5, 1.5)):
+    for cx, cy, rx, ry in ((7, 5, 3.5, 2.2), (14, 33, 3, 2), (47, 21, 2, 3.5), (28, 36, 3, 1.6), (45, 14, 2.5, 1.5)):
         m.blob(cx, cy, rx, ry, "r", rnd, 0.2)
     _open(m, 30, 20, 6.5, 4.8, "g", rnd)  # the wolves' clearing
     m.scatter("fh", 0.25, rnd, "g")
-    _open(m, 41, 8, 6.5, 4.2, "h", rnd)  # bandit camp
+    _open(m, 39, 5, 9, 4.6, "h", rnd)  # bandit camp, where the road north ends
     _open(m, 10, 10, 2.6, 2.2, "f", rnd)  # hidden glade
-    _open(m, 41, 31, 6.5, 4.8, "k", rnd)  # ruins
-    m.fill(37, 29, 45, 34, "o")
-    for c, r in ((37, 29), (45, 34), (44, 29), (38, 34), (41, 33)):
+    _open(m, 42, 31, 6.5, 4.8, "k", rnd)  # ruins
+    m.fill(37, 29, 47, 34, "o")
+    for c, r in ((37, 29), (47, 34), (46, 29), (38, 34), (41, 33)):
         m.set(c, r, "k")
-    m.path([(0, 19), (6, 19), (10, 17), (15, 18), (20, 19), (26, 20)], "d")
-    m.path([(33, 17), (36, 13), (38, 10)], "d")
-    m.path([(32, 23), (35, 27), (38, 30)], "d")
-    m.path([(46, 30), (48, 30)], "d")  # out of the ruins to the crypt
+    for road in ROADS:
+        m.path(list(road), "d")
+        _keep_beside(m, road)
     m.path([(8, 18), (9, 14), (10, 12)], "d", width=1)
     m.path([(25, 22), (25, 25), (18, 25), (16, 30)], "e", width=1)  # a trail to the southern rocks
     m.scatter("e", 0.3, rnd, "d")
@@ -108,22 +128,22 @@ def _terrain(m, rnd):
 
 def _props(m, rnd):
     m.must_place("signwest", 3, 17)
-    m.must_place("signeast", 47, 29)
-    m.must_place("tent", 37, 4)
-    m.must_place("tent", 43, 4)
-    m.must_place("campfire", 41, 8)
-    for name, c, r in (("log", 39, 10), ("crate", 46, 8), ("crate", 46, 9), ("barrel", 36, 7),
-                       ("stump", 44, 11)):
+    m.must_place("signeast", 47, 28)
+    m.must_place("tent", 30, 1)
+    m.must_place("tent", 41, 1)
+    m.must_place("campfire", 37, 1)
+    for name, c, r in (("log", 43, 9), ("crate", 48, 8), ("crate", 48, 9), ("barrel", 30, 8),
+                       ("stump", 31, 10)):
         m.must_place(name, c, r)
-    for c, r in ((37, 28), (45, 28), (37, 33), (46, 32)):
+    for c, r in ((37, 27), (46, 27), (37, 33), (47, 33)):
         m.must_place("pillar" if (c + r) % 2 else "brokenpillar", c, r)
-    for c, r in ((40, 32), (42, 32), (44, 32)):
+    for c, r in ((40, 33), (42, 33), (44, 33)):
         m.must_place("grave", c, r)
-    for c, r in ((39, 29), (43, 29), (36, 31)):
+    for c, r in ((39, 28), (43, 28), (36, 33)):
         m.must_place("rubble", c, r)
-    for name, c, r in (("stump", 26, 17), ("log", 33, 24), ("mushrooms", 24, 22), ("rock", 35, 19),
+    for name, c, r in (("stump", 26, 16), ("log", 37, 24), ("mushrooms", 24, 23), ("rock", 37, 18),
                        ("boulder", 11, 3), ("boulder", 17, 34), ("rock", 44, 18), ("rock", 27, 34),
-                       ("mushrooms", 12, 9), ("stump", 6, 22), ("boulder", 46, 25)):
+                       ("mushrooms", 12, 9), ("stump", 6, 23), ("boulder", 46, 25)):
         m.place(name, c, r)
     for r in range(ROWS):  # loose stones on the outcrops
         for c in range(COLS):

@@ -15,6 +15,51 @@ from world_script import lines
 
 BACK = ("Let me ask something else.", "next(more)")
 LATER = ("Not now.", "next(more)")
+# Asked of a quest giver right after a hand-in, or later when asked how things
+# stand since:
+# it goes through the village's troubles one by one and names the first one
+# still open; when none is, that was the last, and it says goodbye.
+ASK_MORE = ("Is there anything else the village needs?", "next(end0)")
+
+# (quest, who gave it, what the player answers when it is done, who still
+# waits when it is not, and the same said by the one who waits)
+TROUBLES = (
+    ("pelts", "villager", "Tomas's children have their warm coats.",
+     "Tomas by the well still wants three wolf pelts for his children's coats.",
+     "I still need three wolf pelts for my children's coats."),
+    ("camp", "guard", "The bandit camp is broken.",
+     "Guard Bren at the east gate still wants the bandit camp in the forest broken.",
+     "The bandit camp in the forest still stands, and I cannot leave the gate."),
+    ("stone", "merchant", "Ilse has her moonstone back.",
+     "Ilse the merchant still waits for the moonstone the dark mage took from her.",
+     "I still wait for the moonstone the dark mage took from me."),
+    ("dead", "farmer", "The dead in the chapel yard lie still.",
+     "Old Marek by the fenced field still fears the dead walking in the chapel yard.",
+     "The dead still walk in the chapel yard where my wife lies."),
+    ("bell", "farmer", "And the chapel bell rings again.",
+     "Old Marek still misses the chapel bell that the ghouls dragged down into the crypt.",
+     "My chapel bell still hangs silent down in the crypt, where the ghouls dragged it."),
+)
+THINKING = ("Let me think. The road east, first of all...", "Yes. And the forest?", "And the city road?",
+            "And the old chapel yard?", "And the chapel itself?")
+
+
+def ending(speaker):
+    """The chain the quest givers share: end0 ... end4, left0 ... left4, endall."""
+    nodes = []
+    for k, (quest, giver, done, waiting, own) in enumerate(TROUBLES):
+        after = "end%d" % (k + 1) if k + 1 < len(TROUBLES) else "endall"
+        nodes.append(("end%d" % k, THINKING[k], (), (
+            (done, "checkIfDoneQuest(%s)" % quest, "next(%s)" % after),
+            ("What is still to be done?", "checkIfnDoneQuest(%s)" % quest, "next(left%d)" % k))))
+        nodes.append(("left%d" % k, own if giver == speaker else waiting, (), (("I will see to it.", "next(more)"),)))
+    nodes.append(("endall", "Then that was the last of it. The road is safe, the camp is ash, the dead rest"
+                  " and the bell rings over the village every evening. There is nothing left here that needs"
+                  " a hero, only people who will not forget you. Stay as long as you like, or go on down the"
+                  " road. Farewell, traveller, and thank you.", (), (
+                      ("Farewell.", "next(more)"),)))
+    return nodes
+
 
 TOMAS_TOPICS = (
     ("Who are you?", "next(who)"),
@@ -49,16 +94,18 @@ TOMAS = [
     ("pelts", "Have you found the pelts? Three good ones, mind.", (), (
         ("Here they are.", "checkIfStage(pelts,0)", "checkPlayerItem(Wolf pelt,3)[paid:fewpelts]"),
         ("Not yet.", "next(more)"))),
-    ("paid", "Three fine pelts! Here are my potions, as promised. Would you tell Old Marek the road is"
-     " safe again? He worries about his carts.",
-     ("getItem(Wolf pelt,3)", "giveItem(Health potion)", "giveExp(300)", "increaseQuest(pelts)"), (
-        ("I will tell him.", "next(more)"),)),
+    ("paid", "Three fine pelts! Here are my potions, as promised, and my old leather jerkin: it turned a"
+     " wolf's teeth once, and the bandits bite harder. Would you tell Old Marek the road is safe again?"
+     " He worries about his carts.",
+     ("getItem(Wolf pelt,3)", "giveItem(Health potion)", "giveItem(Leather armour)", "giveExp(300)",
+      "increaseQuest(pelts)"), (
+        ("I will tell him.", "next(more)"), ASK_MORE)),
     ("fewpelts", "That is not three pelts. Each wolf gives one, so keep hunting.", (), (
         ("I will come back.", "next(more)"),)),
     ("marek", "South-east of the square, by the fenced field. He is the old man in the straw hat.", (), (
         ("Thank you.", "next(more)"),)),
     ("kids", "Warm as new loaves in their coats, thanks to you. Now they play wolves and hunters all day.",
-     (), (("Glad to hear it.", "next(more)"),)),
+     (), (("Glad to hear it.", "next(more)"), ASK_MORE)),
     ("robe", "An indigo robe? I saw him once on the road at dusk, and I ran. Why do you ask?", (), (
         ("He robbed Ilse and took her moonstone.", "checkIfStage(stone,0)", "next(mage)"),
         ("No reason.", "next(more)"))),
@@ -103,15 +150,15 @@ ILSE = [
     ("early", "My moonstone! Take this amber necklace for your trouble, it turns aside a blow or two."
      " And take care of yourself, the forest has enough graves.",
      ("getItem(Moonstone,1)", "giveItem(Amber necklace)", "giveExp(650)", "increaseQuest(stone)",
-      "increaseQuest(stone)"), (("Thank you, Ilse.", "next(more)"),)),
+      "increaseQuest(stone)"), (("Thank you, Ilse.", "next(more)"), ASK_MORE)),
     ("paid", "My moonstone! Take this amber necklace for your trouble, it turns aside a blow or two."
      " And take care of yourself, the forest has enough graves.",
      ("getItem(Moonstone,1)", "giveItem(Amber necklace)", "giveExp(650)", "increaseQuest(stone)"), (
-        ("Thank you, Ilse.", "next(more)"),)),
+        ("Thank you, Ilse.", "next(more)"), ASK_MORE)),
     ("nostone", "You do not have it. It is pale and glows faintly, like the moon, you could not mistake"
      " it.", (), (("I will keep looking.", "next(more)"),)),
     ("better", "Much better! With my moonstone back I can pay the carters, and they will come as soon as"
-     " the road is safe.", (), (BACK,)),
+     " the road is safe.", (), (BACK, ASK_MORE)),
     ("bandits", "Those thieves have taken two of my carts this spring. What does Bren want to know?", (), (
         ("Where is their camp?", "checkIfStage(camp,0)", "next(camp)"),
         ("Nothing for now.", "next(more)"))),
@@ -154,14 +201,14 @@ BREN = [
     ("early", "Three badges! That camp will not trouble the road again. Take this helmet from the"
      " guardhouse, you have earned it.",
      ("getItem(Brass badge,3)", "giveItem(Iron helmet)", "giveExp(500)", "increaseQuest(camp)",
-      "increaseQuest(camp)"), (("Thank you, Bren.", "next(more)"),)),
+      "increaseQuest(camp)"), (("Thank you, Bren.", "next(more)"), ASK_MORE)),
     ("paid", "Three badges! That camp will not trouble the road again. Take this helmet from the"
      " guardhouse, you have earned it.",
      ("getItem(Brass badge,3)", "giveItem(Iron helmet)", "giveExp(500)", "increaseQuest(camp)"), (
-        ("Thank you, Bren.", "next(more)"),)),
+        ("Thank you, Bren.", "next(more)"), ASK_MORE)),
     ("fewbadges", "That is not three badges. Every one in that camp wears one, the archers too.", (), (
         ("I will come back.", "next(more)"),)),
-    ("safe", "Safer than it has been in years. The carts are moving again.", (), (BACK,)),
+    ("safe", "Safer than it has been in years. The carts are moving again.", (), (BACK, ASK_MORE)),
     ("marek", "From Marek? Is the old man well?", (), (
         ("He is. The dead in the chapel yard lie still again.", "checkIfStage(dead,1)", "next(quiet)"),
         ("Later.", "next(more)"))),
@@ -219,10 +266,10 @@ MAREK = [
     ("burnt", "Into the fire with them. There, ash. Take my wife's ring, she would want it worn, not kept"
      " in a drawer. And tell Guard Bren the chapel yard is quiet, he ought to know.",
      ("getItem(Bone charm,2)", "giveItem(Sapphire ring)", "giveExp(300)", "increaseQuest(dead)"), (
-        ("I will tell him.", "next(more)"),)),
+        ("I will tell him.", "next(more)"), ASK_MORE)),
     ("fewcharms", "That is not two charms. Each of the dead wears one, and whoever tied them may carry"
      " more.", (), (("I will come back.", "next(more)"),)),
-    ("rest", "They are. Come spring I shall go and tend her grave again.", (), (BACK,)),
+    ("rest", "They are. Come spring I shall go and tend her grave again.", (), (BACK, ASK_MORE)),
     ("bellstory", "The bell? When the chapel fell, the ghouls that dug in under it dragged it down into"
      " the crypt, and there it has hung silent ever since. I rang it every Sunday as a boy. I should like"
      " to hear it once more before I go.", (), (
@@ -242,15 +289,16 @@ MAREK = [
     ("bellearly", "My bell! Listen to it, clear as the day it was cast. I shall hang it over my door."
      " Here, take my last potion, you have earned it twice over.",
      ("getItem(Chapel bell,1)", "giveItem(Health potion)", "giveExp(600)", "increaseQuest(bell)",
-      "increaseQuest(bell)"), (("Thank you, Marek.", "next(more)"),)),
+      "increaseQuest(bell)"), (("Thank you, Marek.", "next(more)"), ASK_MORE)),
     ("bellpaid", "My bell! Listen to it, clear as the day it was cast. I shall hang it over my door."
      " Here, take my last potion, you have earned it twice over.",
      ("getItem(Chapel bell,1)", "giveItem(Health potion)", "giveExp(600)", "increaseQuest(bell)"), (
-        ("Thank you, Marek.", "next(more)"),)),
+        ("Thank you, Marek.", "next(more)"), ASK_MORE)),
     ("nobell", "That is not my bell. It is bronze, with a band cast round its middle.", (), (
         ("I will keep looking.", "next(more)"),)),
-    ("rung", "Every evening, over my door. The whole village hears it.", (), (BACK,)),
+    ("rung", "Every evening, over my door. The whole village hears it.", (), (BACK, ASK_MORE)),
     ("bye", "Go well, and keep to the road.", (), (("One more thing...", "next(more)"),)),
 ]
 
-SCRIPTS = {"villager": lines(TOMAS), "merchant": lines(ILSE), "guard": lines(BREN), "farmer": lines(MAREK)}
+SCRIPTS = {"villager": lines(TOMAS + ending("villager")), "merchant": lines(ILSE + ending("merchant")),
+           "guard": lines(BREN + ending("guard")), "farmer": lines(MAREK + ending("farmer"))}

@@ -89,13 +89,48 @@ void checkLayout(Report& report, const std::string& file, int firstFrames, const
 
 }  // namespace
 
-bool bitmapSize(const std::string& gamePath, int& w, int& h) {
+bool hasWhiteCorners(SDL_Surface* picture) {
+    if (!picture || picture->w < 1 || picture->h < 1 || SDL_LockSurface(picture) != 0) return false;
+    const int bytes = picture->format->BytesPerPixel;
+    bool white = true;
+    for (int corner = 0; corner < 4 && white; ++corner) {
+        const int x = corner % 2 ? picture->w - 1 : 0;
+        const int y = corner / 2 ? picture->h - 1 : 0;
+        const Uint8* at = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch + x * bytes;
+        Uint32 pixel = 0;
+        for (int b = 0; b < bytes; ++b)
+            pixel |= Uint32(at[b]) << (SDL_BYTEORDER == SDL_LIL_ENDIAN ? 8 * b : 8 * (bytes - 1 - b));
+        Uint8 r = 0, g = 0, b = 0;
+        SDL_GetRGB(pixel, picture->format, &r, &g, &b);
+        white = r == 255 && g == 255 && b == 255;
+    }
+    SDL_UnlockSurface(picture);
+    return white;
+}
+
+bool readPicture(const std::string& gamePath, PictureFacts& facts) {
     SDL_Surface* picture = fs::readImage(gamePath);
     if (!picture) return false;
-    w = picture->w;
-    h = picture->h;
+    facts.w = picture->w;
+    facts.h = picture->h;
+    facts.whiteCorners = hasWhiteCorners(picture);
     SDL_FreeSurface(picture);
     return true;
+}
+
+bool bitmapSize(const std::string& gamePath, int& w, int& h) {
+    PictureFacts facts;
+    if (!readPicture(gamePath, facts)) return false;
+    w = facts.w;
+    h = facts.h;
+    return true;
+}
+
+void checkMagentaKey(Report& report, const std::string& gamePath, const PictureFacts& facts) {
+    if (facts.whiteCorners)
+        report.warn(gamePath, 0,
+                    "its corners are white, which the game draws: outside GUI/ the see-through colour is magenta "
+                    "(255, 0, 255)");
 }
 
 void checkSize(Report& report, const std::string& gamePath, int w, int h, Wanted wanted) {
@@ -111,14 +146,15 @@ void checkSize(Report& report, const std::string& gamePath, int w, int h, Wanted
     if (!fits) report.add(gamePath, 0, "is " + sizeText(w, h) + ", should be " + how + sizeText(wanted.w, wanted.h));
 }
 
-bool checkBitmap(Report& report, const std::string& gamePath, Wanted wanted) {
+bool checkBitmap(Report& report, const std::string& gamePath, Wanted wanted, PictureFacts* facts) {
     report.explain(gamePath);
-    int w = 0, h = 0;
-    if (!bitmapSize(gamePath, w, h)) {
+    PictureFacts read;
+    if (!readPicture(gamePath, read)) {
         report.add(gamePath, 0, "missing bitmap");
         return false;
     }
-    checkSize(report, gamePath, w, h, wanted);
+    checkSize(report, gamePath, read.w, read.h, wanted);
+    if (facts) *facts = read;
     return true;
 }
 
@@ -126,8 +162,11 @@ void checkBitmaps(World& world) {
     for (const Picture& p : kPictures) checkBitmap(world.report, p.path, p.wanted);
     checkLayout(world.report, "data\\menu\\menu.dat", 3, "resume, new game, save, load and quit");
     checkLayout(world.report, "data\\menu\\slmenu.dat", 1, "the list box, then save, load, back and delete");
-    for (const std::string& missile : filesIn("data\\missiles", ".bmp"))
-        checkBitmap(world.report, "data\\missiles\\" + missile, Wanted{100, 25});
+    for (const std::string& missile : filesIn("data\\missiles", ".bmp")) {
+        PictureFacts facts;
+        if (checkBitmap(world.report, "data\\missiles\\" + missile, Wanted{100, 25}, &facts))
+            checkMagentaKey(world.report, "data\\missiles\\" + missile, facts);
+    }
 
     world.font = fs::openFont("data\\comic.ttf", 12);
     if (!world.font) world.report.add("data\\comic.ttf", 0, "the game cannot open this font");

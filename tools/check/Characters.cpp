@@ -4,12 +4,17 @@
 #include "Files.h"
 #include "World.h"
 
+#include "characters/NPC.h"
+#include "characters/StatArithmetic.h"
 #include "util/DataLine.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace {
+
+constexpr int kSheetWidth = 103;
+constexpr int kSheetHeight = 81;
 
 struct WornKey {
     const char* key;
@@ -81,6 +86,18 @@ struct Definition {
         return true;
     }
 
+    // A caster whose mana cannot pay one spell puts its rune away at once.
+    void mana(const std::string& id) {
+        const Hand& rune = left.type() == kDamageRune ? left : right;
+        if (rune.type() != kDamageRune) return;
+        NPC caster(0, 0, id);  // the game's own sums of willpower and worn items
+        const int64_t cost = statmath::fromBits(rune.item->MP);
+        if (caster.leftHand && caster.leftHand->type == kDamageRune && caster.maxMP < cost)
+            world.report.warn(file, rune.line,
+                              quote(rune.id) + " costs " + str(cost) + " MP a spell, but its bearer has only " +
+                                  str(caster.maxMP) + ": it never casts and fights on foot");
+    }
+
     // In the order the loader checks the hands once the file is read.
     void hands() {
         const Hand* twoHanded = left.type() == kTwoHanded ? &left : right.type() == kTwoHanded ? &right : nullptr;
@@ -98,11 +115,25 @@ struct Definition {
     }
 };
 
+// The sheet is cut into eight 25 by 40 frames from its top-left corner;
+// anything beyond them is never drawn.
+void checkSheet(Report& report, const std::string& path) {
+    PictureFacts sheet;
+    if (!checkBitmap(report, path, Wanted{kSheetWidth, kSheetHeight, Wanted::kAtLeast}, &sheet)) return;
+    checkMagentaKey(report, path, sheet);
+    if (sheet.w > kSheetWidth || sheet.h > kSheetHeight)
+        report.warn(path, 0,
+                    "is " + str(sheet.w) + "x" + str(sheet.h) + ", larger than its eight frames (" + str(kSheetWidth) +
+                        "x" + str(kSheetHeight) + "): the game draws only the 25x40 at x 0, 26, 52, 78 and y 0, 41");
+}
+
 void checkCharacter(World& world, const std::string& id) {
     const std::string folder = "data\\characters\\" + id + "\\";
-    checkBitmap(world.report, folder + id + ".bmp", Wanted{103, 81, Wanted::kAtLeast});
+    checkSheet(world.report, folder + id + ".bmp");
     if (id == "Gracz") return;  // the player: the sheet is all the game reads of it
-    checkBitmap(world.report, folder + "dead.bmp", Wanted{25, 25, Wanted::kAbout});
+    PictureFacts corpse;
+    if (checkBitmap(world.report, folder + "dead.bmp", Wanted{25, 25, Wanted::kAbout}, &corpse))
+        checkMagentaKey(world.report, folder + "dead.bmp", corpse);
 
     Definition definition{world, folder + "data.ini", {}, {}};
     std::vector<std::string> lines;
@@ -113,7 +144,12 @@ void checkCharacter(World& world, const std::string& id) {
     size_t i = 0;
     for (; i < lines.size() && lines[i] != "[Inventory]"; ++i) definition.apply(static_cast<int>(i) + 1, lines[i]);
     definition.hands();
-    for (++i; i < lines.size(); ++i) world.itemNamedAt(definition.file, static_cast<int>(i) + 1, lines[i]);
+    std::vector<std::string>& carried = world.inventories[id];
+    for (++i; i < lines.size(); ++i) {
+        world.itemNamedAt(definition.file, static_cast<int>(i) + 1, lines[i]);
+        carried.push_back(lines[i]);
+    }
+    definition.mana(id);
 }
 
 }  // namespace

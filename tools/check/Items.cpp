@@ -7,6 +7,7 @@
 #include "util/DataLine.h"
 
 #include <iterator>
+#include <map>
 
 namespace {
 
@@ -43,18 +44,43 @@ void checkLine(World& world, const std::string& file, int n, const std::string& 
     }
 }
 
-void checkItem(World& world, const std::string& id) {
+// What an item needs beyond lines the loader understands.
+void checkUse(Report& report, const std::string& file, const Item& item, bool namesMissile) {
+    if ((item.type == kBow || item.type == kCrossbow || item.type == kDamageRune) && !namesMissile)
+        report.warn(file, 0, "a " + typeWord(item.type) + " without a missileName: nothing is seen flying");
+    if ((item.type == kArrow || item.type == kCrossbowBolt) && item.amount == 0)
+        report.warn(file, 0, "a stack without an amount is gone after one shot");
+}
+
+// Returns the line of the name the item ends up with; 0 when it has none.
+int checkItem(World& world, const std::string& id) {
     const std::string folder = "data\\items\\" + id + "\\";
+    const std::string file = folder + "data.ini";
     const Item* item = world.item(id);
-    checkBitmap(world.report, folder + id + ".bmp", Wanted{25, 25, Wanted::kAbout});
+    PictureFacts picture;
+    if (checkBitmap(world.report, folder + id + ".bmp", Wanted{25, 25, Wanted::kAbout}, &picture))
+        checkMagentaKey(world.report, folder + id + ".bmp", picture);
     std::vector<std::string> lines;
-    world.report.explain(folder + "data.ini");
-    if (!readLines(folder + "data.ini", lines)) {
-        world.report.add(folder + "data.ini", 0, "missing");
-        return;
+    world.report.explain(file);
+    if (!readLines(file, lines)) {
+        world.report.add(file, 0, "missing");
+        return 0;
     }
-    for (size_t i = 0; i < lines.size(); ++i) checkLine(world, folder + "data.ini", static_cast<int>(i) + 1, lines[i]);
-    if (item) world.itemNames.insert(item->name);
+    int nameLine = 0;
+    bool namesMissile = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        checkLine(world, file, static_cast<int>(i) + 1, lines[i]);
+        const std::string key = dataline::split(lines[i]).key;
+        if (key == "name") nameLine = static_cast<int>(i) + 1;
+        namesMissile = namesMissile || key == "missileName";
+    }
+    if (!item) return nameLine;
+    world.itemNames.insert(item->name);
+    checkUse(world.report, file, *item, namesMissile);
+    if (item->name.empty())
+        world.report.warn(file, nameLine,
+                          "no name: the game shows none, and no conversation can give, take or check the item");
+    return nameLine;
 }
 
 }  // namespace
@@ -65,5 +91,15 @@ std::string typeWord(int32_t type) {
 }
 
 void checkItems(World& world) {
-    for (const std::string& id : foldersIn("data\\items")) checkItem(world, id);
+    std::map<std::string, std::string> named;  // name -> the first item of it
+    for (const std::string& id : foldersIn("data\\items")) {
+        const int line = checkItem(world, id);
+        const Item* item = world.item(id);
+        if (!item || item->name.empty()) continue;
+        auto [first, fresh] = named.emplace(item->name, id);
+        if (!fresh)
+            world.report.warn("data\\items\\" + id + "\\data.ini", line,
+                              "the name " + quote(item->name) + " is item " + quote(first->second) +
+                                  "'s too: conversations go by name and cannot tell the two apart");
+    }
 }

@@ -15,6 +15,25 @@ struct MoveEntry {
     std::string target;
 };
 
+// An entry of the npc or items section that the loader put on the grid.
+struct Placed {
+    int line = 0;
+    int32_t column = 0;
+    int32_t row = 0;
+    std::string id;
+};
+
+// An object of scenery.dat that the loader put on the grid.
+struct Placement {
+    int line = 0;
+    std::string type;
+    int32_t column = 0;
+    int32_t row = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    bool covers(int32_t c, int32_t r) const;
+};
+
 std::string mapFolder(const std::string& name);
 // "12:30"
 std::string place(int32_t column, int32_t row);
@@ -27,4 +46,8 @@ std::string whyClosed(const Map& map, int32_t column, int32_t row);
 std::string codeText(char code);
 
 void checkTravel(World& world, const Map& map, const std::vector<MoveEntry>& moves);
-void checkScenery(World& world, const Map& map);
+// Returns the objects it placed, in file order.
+std::vector<Placement> checkScenery(World& world, const Map& map);
+// Creatures and items on fields where they cannot be met or picked up.
+void checkStanding(World& world, const Map& map, const std::vector<Placed>& creatures,
+                   const std::vector<Placed>& items, const std::vector<Placement>& scenery);

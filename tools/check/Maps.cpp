@@ -17,6 +17,11 @@ bool has(const std::string& line, const char* word) { return line.find(word) != 
 // As the loader decides what is an entry: a pair may use any separator.
 bool isEntry(const std::string& line) { return has(line, ":") || has(line, "|"); }
 
+std::string undrawnTiles(size_t first, size_t last) {
+    if (first == last) return "tile " + str(first) + " of fields.bmp is never drawn, as no code names it";
+    return "tiles " + str(first) + " to " + str(last) + " of fields.bmp are never drawn, as no code names them";
+}
+
 struct MapFiles {
     World& world;
     const Map& map;
@@ -24,6 +29,8 @@ struct MapFiles {
     std::string terrain;
     std::vector<std::string> lines;  // data.ini
     std::vector<MoveEntry> moves;
+    std::vector<Placed> creatures;
+    std::vector<Placed> items;
 
     void add(int line, const std::string& text) { world.report.add(ini, line, text); }
 
@@ -43,6 +50,10 @@ struct MapFiles {
             add(2, "codes " + quote(map.tileCodes.substr(drawn)) + " have no tile: a tile count of " +
                        str(map.tileCount) + " leaves " + str(drawn) +
                        " codes, the last tile is the one drawn outside the map");
+        else if (map.tileCodes.size() < drawn)
+            world.report.warn(ini, 2,
+                              str(map.tileCodes.size()) + " codes for the " + str(drawn) + " tiles before the last: " +
+                                  undrawnTiles(map.tileCodes.size(), drawn - 1));
     }
 
     void terrainRows() {
@@ -94,7 +105,7 @@ struct MapFiles {
         return false;
     }
 
-    size_t list(size_t k, const char* endWord, const char* section, bool creatures) {
+    size_t list(size_t k, const char* endWord, const char* section, bool npcSection) {
         std::map<std::pair<int32_t, int32_t>, int> taken;  // field -> line of its creature
         for (; k < lines.size() && !has(lines[k], endWord); ++k) {
             const int n = static_cast<int>(k) + 1;
@@ -104,7 +115,7 @@ struct MapFiles {
             }
             const dataline::PairText entry = dataline::readPairText(lines[k]);
             if (!onGrid(k, entry)) continue;
-            if (!creatures) {
+            if (!npcSection) {
                 moves.push_back(MoveEntry{n, entry.column, entry.row, entry.text});
                 continue;
             }
@@ -115,6 +126,8 @@ struct MapFiles {
             } else if (!hasFolder("data\\characters\\", entry.text)) {
                 add(n, "character " + quote(entry.text) + " has no directory " +
                            world.report.shown("data\\characters\\" + entry.text + "\\"));
+            } else {
+                creatures.push_back(Placed{n, entry.column, entry.row, entry.text});
             }
         }
         if (k < lines.size() && isEntry(lines[k]))
@@ -127,7 +140,8 @@ struct MapFiles {
         for (; k < lines.size() && isEntry(lines[k]); ++k) {
             const dataline::PairText entry = dataline::readPairText(lines[k]);
             if (!onGrid(k, entry)) continue;
-            world.itemNamedAt(ini, static_cast<int>(k) + 1, entry.text);
+            if (world.itemNamedAt(ini, static_cast<int>(k) + 1, entry.text))
+                items.push_back(Placed{static_cast<int>(k) + 1, entry.column, entry.row, entry.text});
         }
         for (size_t j = k + 1; j < lines.size(); ++j)
             if (!lines[j].empty())
@@ -141,7 +155,7 @@ void checkMap(World& world, const std::string& name) {
     const std::string folder = mapFolder(name);
     const Map* map = world.map(name);
     if (!map) return;
-    MapFiles files{world, *map, folder + "data.ini", folder + "map.map", {}, {}};
+    MapFiles files{world, *map, folder + "data.ini", folder + "map.map", {}, {}, {}, {}};
     world.report.explain(files.ini);
     world.report.explain(folder + "scenery.dat");
     if (!readLines(files.ini, files.lines))
@@ -157,7 +171,8 @@ void checkMap(World& world, const std::string& name) {
         k = files.list(k, "items", "npc", true);
         files.itemList(k);
     }
-    checkScenery(world, *map);
+    const std::vector<Placement> scenery = checkScenery(world, *map);
+    checkStanding(world, *map, files.creatures, files.items, scenery);
     checkTravel(world, *map, files.moves);
 }
 

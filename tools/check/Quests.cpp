@@ -11,7 +11,14 @@ const char* const kList = "data\\quests\\questlist.dat";
 void checkJournal(World& world, const std::string& file) {
     std::vector<std::string> entries;
     readLines(file, entries);
-    for (size_t s = 0; s < entries.size(); ++s) checkWords(world, file, static_cast<int>(s) + 1, entries[s]);
+    if (entries.empty())
+        world.report.add(file, 0, "empty: the quest starts without a journal line and finishes at its first advance");
+    for (size_t s = 0; s < entries.size(); ++s) {
+        if (entries[s].empty())
+            world.report.warn(file, static_cast<int>(s) + 1,
+                              "an empty journal line: reaching stage " + str(s) + " adds nothing to the quest log");
+        checkWords(world, file, static_cast<int>(s) + 1, entries[s]);
+    }
 }
 
 }  // namespace
@@ -40,5 +47,6 @@ void checkQuests(World& world) {
                            ": the journal would show the first line of one and the later lines of the "
                            "other");
         if (hasLater && (!hasFirst || first != later)) checkJournal(world, advancing);
+        world.questStages.push_back(hasLater ? static_cast<int>(later.size()) : -1);
     }
 }

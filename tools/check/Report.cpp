@@ -20,12 +20,22 @@ std::string Report::shown(const std::string& gamePath) const {
     return path;
 }
 
-void Report::add(const std::string& gamePath, int line, const std::string& text) {
+bool Report::record(const std::string& gamePath, int line, const std::string& text) {
     std::string finding = shown(gamePath);
     if (line > 0) finding += ":" + str(line);
     finding += ": " + text;
     // The same mistake met twice (a map loaded for itself and as a target) is told once.
-    if (seen.insert(finding).second) findings.push_back(finding);
+    if (!seen.insert(finding).second) return false;
+    findings.push_back(finding);
+    return true;
+}
+
+void Report::add(const std::string& gamePath, int line, const std::string& text) {
+    if (record(gamePath, line, text)) ++errors;
+}
+
+void Report::warn(const std::string& gamePath, int line, const std::string& text) {
+    record(gamePath, line, "warning: " + text);
 }
 
 void Report::noteLog(const std::string& logText) {

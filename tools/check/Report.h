@@ -16,6 +16,11 @@ public:
 
     // line 0: the finding is about the whole file.
     void add(const std::string& gamePath, int line, const std::string& text);
+    // A finding the game can live with, though it is likely not what was
+    // meant: printed with "warning: " before the text, and warnings alone
+    // leave the exit status 0.
+    void warn(const std::string& gamePath, int line, const std::string& text);
+    bool hasErrors() const { return errors > 0; }
     // A game path as the user reads it, for file names inside a finding.
     std::string shown(const std::string& gamePath) const;
 
@@ -29,8 +34,11 @@ public:
     const std::vector<std::string>& lines() const { return findings; }
 
 private:
+    bool record(const std::string& gamePath, int line, const std::string& text);
+
     std::string folder;
     std::vector<std::string> findings;
+    int errors = 0;
     std::set<std::string> seen;
     std::vector<std::string> failures;
     std::set<std::string> explained;

@@ -1,6 +1,7 @@
 // The sounds: each effect under data\sounds\ must be a file SDL_mixer reads
-// and short, as an effect is; every mood must load. All are optional: a
-// missing one is silence and no mistake.
+// (an error: the maker meant a sound there) and should be short, as an
+// effect is; every mood must load. All are optional: a missing one is
+// silence and no mistake. What the game merely never plays is a warning.
 #include "Files.h"
 #include "World.h"
 
@@ -38,7 +39,7 @@ void checkEffect(Report& report, const std::string& path) {
     const double seconds = double(chunk->alen) / (Mixer::kRate * Mixer::kChannels * 2);
     Mix_FreeChunk(chunk);
     if (seconds > kLongestEffect)
-        report.add(path, 0, "lasts " + secondsText(seconds) + " seconds: far too long for an effect (at most " +
+        report.warn(path, 0, "lasts " + secondsText(seconds) + " seconds: far too long for an effect (at most " +
                                 secondsText(kLongestEffect) + ")");
 }
 
@@ -61,7 +62,7 @@ void checkSounds(World& world) {
         known.insert(std::string(soundName(sound)));
         if (fs::exists(wav)) {
             checkEffect(world.report, wav);
-            if (fs::exists(ogg)) world.report.add(ogg, 0, "never played: the game plays the .wav of that name");
+            if (fs::exists(ogg)) world.report.warn(ogg, 0, "never played: the game plays the .wav of that name");
         } else if (fs::exists(ogg)) {
             checkEffect(world.report, ogg);
         }
@@ -69,7 +70,7 @@ void checkSounds(World& world) {
     for (const char* extension : {".wav", ".ogg"})
         for (const std::string& file : filesIn("data\\sounds", extension))
             if (!known.count(file.substr(0, file.size() - 4)))
-                world.report.add("data\\sounds\\" + file, 0, "no effect has that name: the game never plays it");
+                world.report.warn("data\\sounds\\" + file, 0, "no effect has that name: the game never plays it");
     checkMood(world.report, kTitleMusic);
     for (const std::string& map : foldersIn("data\\maps")) checkMood(world.report, mapMusicPath(map));
     Mix_CloseAudio();

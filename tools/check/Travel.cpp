@@ -6,6 +6,8 @@
 #include "characters/NPC.h"
 #include "util/DataLine.h"
 
+#include <set>
+
 namespace {
 
 // Checks the field (column, row) of map `name` as an arrival; "" when it is fine.
@@ -56,8 +58,19 @@ void checkTravel(World& world, const Map& map, const std::vector<MoveEntry>& mov
         }
         int32_t column = 0, row = 0;
         dataline::readPair(move.target.substr(bar + 1), column, row);
-        const std::string wrong = arrival(world, move.target.substr(0, bar), column, row);
-        if (!wrong.empty()) add("leads to " + wrong);
+        const std::string destination = move.target.substr(0, bar);
+        const std::string wrong = arrival(world, destination, column, row);
+        if (!wrong.empty()) {
+            add("leads to " + wrong);
+            continue;
+        }
+        const std::set<std::string>& exits = world.exitsOf(*world.map(destination));
+        if (exits.empty())
+            add("leads to map " + quote(destination) + ", which has no travel field: the player can never leave it");
+        else if (!exits.count(map.name))
+            world.report.warn(folder + "data.ini", move.line,
+                              "leads to map " + quote(destination) + ", but no travel field there leads back to " +
+                                  quote(map.name));
     }
     for (int32_t r = 0; r < map.rows; ++r)
         for (int32_t c = 0; c < map.cols; ++c)

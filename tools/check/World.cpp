@@ -39,3 +39,14 @@ const Item* World::itemNamedAt(const std::string& file, int line, const std::str
     report.explain(folder + "data.ini");
     return nullptr;
 }
+
+const std::set<std::string>& World::exitsOf(const Map& map) {
+    auto found = exits.find(map.name);
+    if (found != exits.end()) return found->second;
+    std::set<std::string>& targets = exits[map.name];
+    for (const auto& row : map.grid)
+        for (const Field& field : row)
+            if (field.code == kTravelCode && !field.moveTarget.empty())
+                targets.insert(field.moveTarget.substr(0, field.moveTarget.find('|')));
+    return targets;
+}

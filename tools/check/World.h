@@ -33,12 +33,20 @@ struct World {
     const Item* itemNamedAt(const std::string& file, int line, const std::string& id);
     // Every name an item of data\items\ has.
     std::set<std::string> itemNames;
+    // Character id -> the ids under [Inventory] of its data.ini.
+    std::map<std::string, std::vector<std::string>> inventories;
     // Lines of data\quests\questlist.dat.
     std::vector<std::string> questNames;
+    // Quest -> its stages: the lines of its file in data\quest\, which the
+    // game counts as it advances; -1 when it has no file there.
+    std::vector<int> questStages;
+    // The maps the travel fields of a map lead to.
+    const std::set<std::string>& exitsOf(const Map& map);
 
 private:
     std::map<std::string, std::unique_ptr<Map>> maps;
     std::map<std::string, ItemRef> items;
+    std::map<std::string, std::set<std::string>> exits;
 };
 
 // Whether a word is one of a table's.
