@@ -61,7 +61,7 @@ ruins, fight wolves, bandits and the dead, search their remains, talk to the
 villagers and follow their quests. Start it from the desktop's menu or with
 rpg-vale; saved games are kept in the player's home folder.]])
 # dpkg-shlibdeps names the libraries by their Debian packages (SDL 1.2,
-# SDL_image, SDL_ttf, the C++ runtime); on Debian 13 sdl12-compat provides
+# SDL_image, SDL_ttf, SDL_mixer, the C++ runtime); on Debian 13 sdl12-compat provides
 # the same package names, so one package installs on both.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 # The same libraries and tools under each system's names: compiler and build
-# tools; SDL 1.2 (classic or sdl12-compat) with SDL_image and SDL_ttf;
+# tools; SDL 1.2 (classic or sdl12-compat) with SDL_image, SDL_ttf and SDL_mixer;
 # GoogleTest and Google Benchmark; an X server and the tools the real-window
 # tests drive and photograph it with (and Xlib, to close its window); the
 # checkers of the installed files and what cpack needs to name the package's
@@ -13,7 +13,7 @@ set -euo pipefail
 # the default compiler).
 debian=(
   build-essential cmake pkg-config
-  libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
+  libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-apps imagemagick libx11-dev
   desktop-file-utils appstream groff-base file dpkg-dev
@@ -21,7 +21,7 @@ debian=(
 )
 fedora=(
   gcc-c++ make cmake pkgconf-pkg-config
-  sdl12-compat-devel SDL_image-devel SDL_ttf-devel
+  sdl12-compat-devel SDL_image-devel SDL_ttf-devel SDL_mixer-devel
   gtest-devel google-benchmark-devel
   xorg-x11-server-Xvfb xdotool xwininfo xwd ImageMagick libX11-devel
   desktop-file-utils appstream groff-base file dpkg-dev
@@ -29,7 +29,7 @@ fedora=(
 )
 arch=(
   base-devel cmake pkgconf
-  sdl12-compat sdl_image sdl_ttf
+  sdl12-compat sdl_image sdl_ttf sdl_mixer
   gtest benchmark
   xorg-server-xvfb xdotool xorg-xwininfo xorg-xwd imagemagick libx11
   desktop-file-utils appstream groff file dpkg

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/FullScreen.h"
+#include "audio/Audio.h"
 #include "characters/NPC.h"
 #include "characters/Player.h"
 #include "game/Game.h"
@@ -31,6 +32,7 @@ void endGame() {
 // Quitting from inside a game ends the process; the working files go with the game.
 [[noreturn]] void quitProcess() {
     endGame();
+    audio::close();
     SDL_Quit();  // leave the display as we found it (full screen)
     std::exit(1);
 }
@@ -66,6 +68,7 @@ void keyDown(SDLKey key) {
         case SDLK_r: ui.toggleDialogue(); break;
         case SDLK_s: ui.searchShown = !ui.searchShown; break;
         case SDLK_t: ui.toggleQuestLog(); break;
+        case SDLK_m: audio::toggleMute(); break;
         default:
             if (key >= SDLK_1 && key <= SDLK_9 && ui.dialogueShown) {
                 // The answer goes to the creature the player faces.
@@ -120,6 +123,7 @@ void gameLoopPass() {
     screenUpdates().composePass(app.screen, [] {
         if (!game().frame()) app.gameQuit = 1;
     });
+    audio::update();
     passClock().endPass();
 }
 

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/DisplayRefresh.h"
 #include "app/GameLoop.h"
+#include "audio/Audio.h"
 #include "menu/MainMenu.h"
 #include "util/Log.h"
 #include "util/ScreenUpdates.h"
@@ -31,6 +32,7 @@ bool startUp() {
     }
     SDL_WM_SetCaption("RPG", nullptr);
     SDL_EnableKeyRepeat(100, 100);
+    audio::open();
     // Never destroyed: it lives as long as the process.
     app.mainMenu = new MainMenu(&app.event, app.screen, &app.fullScreen, &app.currentGame);
     return true;
@@ -43,6 +45,7 @@ int runTopLevel() {
         if (answer == MainMenu::kNewGame || answer == MainMenu::kLoaded) runGameLoop();
     }
     std::cout << "Main cleaning up\n";
+    audio::close();
     SDL_FreeSurface(app.screen);
     TTF_Quit();
     SDL_Quit();

@@ -1,5 +1,7 @@
 #include "characters/Player.h"
 
+#include "audio/Audio.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -31,6 +33,7 @@ Player::~Player() {
 }
 
 void Player::checkLevelUp() {
+    const int32_t before = level;
     // levelThreshold stays at the largest int32 once a threshold no longer
     // fits (it is never a multiple of 250 otherwise): there is no level past
     // it, so the loop ends for any experience or level a file can hold.
@@ -41,6 +44,7 @@ void Player::checkLevelUp() {
         nextLevelExp = levelThreshold(level);
         recomputeStats();
     }
+    if (level != before) audio::play(Sound::levelUp);
 }
 
 bool Player::spendPoint(int attributeIndex) {

@@ -1,6 +1,7 @@
 // Every blow, shot and spell: the hit test, the damage, wounds and kills.
 #include "game/Game.h"
 
+#include "audio/Audio.h"
 #include "characters/NPC.h"
 #include "characters/Player.h"
 #include "characters/StatArithmetic.h"
@@ -76,9 +77,13 @@ int Game::strike(Characters& attacker, int32_t column, int32_t row, bool magic, 
         if (combat::rollBelow(100) > limit) {
             attacker.lastActionTime = now;
             startHitEffect(*target, 0);
+            audio::play(Sound::miss);
             return 0;
         }
     }
+    // An arrow, bolt or spell that gets through is heard striking whatever
+    // it does; a blow by whether it wounds.
+    const bool missile = !timed;
     // Worked in 64 bits: any 32-bit attack and defense, doubled, fits.
     int64_t damage = magic ? int64_t(combat::rollBelow(30)) + attacker.magicAttack - target->magicDefense - 10
                            : int64_t(combat::rollBelow(20)) + attacker.getAttack() - target->defense - 10;
@@ -86,7 +91,9 @@ int Game::strike(Characters& attacker, int32_t column, int32_t row, bool magic, 
     const bool targetIsPlayer = target == player.get();
     if (damage <= 0) {
         startHitEffect(*target, 0);
+        audio::play(missile ? Sound::missileHit : Sound::glance);
     } else {
+        audio::play(missile ? Sound::missileHit : Sound::hit);
         NPC* victim = targetIsPlayer ? nullptr : dynamic_cast<NPC*>(target);
         if (victim && attackerIsPlayer && !victim->agression) victim->agression = true;
         // A roll above the critical chance doubles, as the game has always
@@ -100,7 +107,9 @@ int Game::strike(Characters& attacker, int32_t column, int32_t row, bool magic, 
             }
         } else if (targetIsPlayer) {
             gameOver = true;  // the HP stay as they were
+            audio::play(Sound::playerDeath);
         } else {
+            audio::play(Sound::death);
             if (attackerIsPlayer) {
                 player->exp = combat::addExperience(player->exp, target->exp);
                 player->checkLevelUp();

@@ -1,5 +1,6 @@
 #include "game/Game.h"
 
+#include "audio/Audio.h"
 #include "characters/Player.h"
 #include "game/WorkingFiles.h"
 #include "ui/Interface.h"
@@ -77,6 +78,7 @@ Game::Game(SDL_Surface* screen) : screen(screen) {
     effectImages[1].reset(loadImage("data\\blood.bmp"));
     for (int d = 0; d < 4; ++d) missileFrames[d] = frameStrip(d);
     for (int i = 0; i < 3; ++i) effectFrames[i] = frameStrip(i);
+    audio::mood(mapMusicPath(map->name));
 }
 
 Game::~Game() {

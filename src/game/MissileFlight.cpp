@@ -1,6 +1,7 @@
 // Missiles in flight, moved once per world tick after the creatures acted.
 #include "game/Game.h"
 
+#include "audio/Audio.h"
 #include "characters/Player.h"
 #include "game/CombatRules.h"
 #include "util/Blit.h"
@@ -18,6 +19,13 @@ constexpr int32_t kRowStep[4] = {-1, 1, 0, 0};
 }  // namespace
 
 Missile launch(Characters& shooter, const ItemRef& weapon, int32_t direction, bool magic) {
+    // Whoever shoots, the player hears what left: a spell, a bolt or an arrow.
+    if (magic)
+        audio::play(Sound::fireRune);
+    else if (weapon && weapon->type == kCrossbow)
+        audio::play(Sound::crossbow);
+    else
+        audio::play(Sound::bow);
     Missile missile;
     missile.direction = direction;
     missile.shooter = shooter.link();

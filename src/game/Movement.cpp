@@ -1,6 +1,7 @@
 // The arrow keys: turn, step with the sliding view, travel between maps.
 #include "game/Game.h"
 
+#include "audio/Audio.h"
 #include "characters/Player.h"
 #include "game/HitEffect.h"
 #include "util/DataLine.h"
@@ -111,4 +112,5 @@ void Game::travel() {
     screenUpdates().invalidate();
     map.reset();  // writes the old map's .tmp
     map = std::make_unique<Map>(screen, destination.substr(0, bar), player.get());
+    audio::mood(mapMusicPath(map->name));
 }

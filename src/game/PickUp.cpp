@@ -2,6 +2,7 @@
 // moves the interface asks for when the left button is released.
 #include "game/Game.h"
 
+#include "audio/Audio.h"
 #include "characters/Player.h"
 #include "ui/Interface.h"
 #include "world/Map.h"
@@ -20,7 +21,10 @@ constexpr Push kPushes[4] = {{2, 0, -1}, {4, 0, 1}, {8, -1, 0}, {16, 1, 0}};
 
 void Game::pickUp() {
     // Arrows and bolts join the first stack of their kind in the pack.
-    if (ItemRef item = map->takeTopItem()) player->addItem(item);
+    if (ItemRef item = map->takeTopItem()) {
+        player->addItem(item);
+        audio::play(Sound::pickUp);
+    }
 }
 
 void Game::releaseLeft(int x, int y, bool /*always true*/) {

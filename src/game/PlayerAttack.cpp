@@ -1,6 +1,7 @@
 // The attack key: what the player does depends on what the hands hold.
 #include "game/Game.h"
 
+#include "audio/Audio.h"
 #include "characters/Player.h"
 #include "characters/StatArithmetic.h"
 #include "game/CombatRules.h"
@@ -32,6 +33,7 @@ int Game::playerAttack() {
             hero.HP = statmath::add(hero.HP, left->magicAttack);
             hero.MP = statmath::sub(hero.MP, left->MP);
             if (hero.HP > hero.maxHP) hero.HP = hero.maxHP;
+            audio::play(Sound::healRune);
         }
         hero.lastActionTime = now;  // a failed heal still waits its second
         return 1;

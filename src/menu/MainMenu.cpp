@@ -1,6 +1,7 @@
 #include "menu/MainMenu.h"
 
 #include "app/FullScreen.h"
+#include "audio/Audio.h"
 #include "game/WorkingFiles.h"
 #include "util/DataLine.h"
 #include "menu/SaveList.h"
@@ -80,7 +81,10 @@ void MainMenu::draw(bool inGame) {
 int32_t MainMenu::run(bool inGame) {
     bool leaving = false;
     bool changed = true;
+    // The in-game menu is a pause: the map's mood goes on under it.
+    if (!inGame) audio::mood(kTitleMusic);
     while (!leaving) {
+        audio::update();
         // The picture only changes with an event; a still menu is drawn once.
         if (changed) {
             draw(inGame);
@@ -95,6 +99,7 @@ int32_t MainMenu::run(bool inGame) {
                 case SDL_KEYDOWN:
                     if (event->key.keysym.sym == SDLK_ESCAPE) leaving = true;
                     if (event->key.keysym.sym == SDLK_F12) screen = toggleFullScreen(*fullScreenFlag);
+                    if (event->key.keysym.sym == SDLK_m) audio::toggleMute();
                     break;
                 case SDL_MOUSEMOTION:
                     hoveredButton = buttonAt(event->motion.x, event->motion.y, inGame);
@@ -105,7 +110,10 @@ int32_t MainMenu::run(bool inGame) {
                     hoveredButton = under;
                     if (event->button.button != SDL_BUTTON_LEFT) break;
                     if (event->type == SDL_MOUSEBUTTONDOWN) {
-                        if (under >= 0) pressedButton = under;
+                        if (under >= 0) {
+                            pressedButton = under;
+                            audio::play(Sound::button);
+                        }
                         break;
                     }
                     pressedButton = -1;

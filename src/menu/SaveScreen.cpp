@@ -3,6 +3,7 @@
 #include "menu/MainMenu.h"
 
 #include "app/FullScreen.h"
+#include "audio/Audio.h"
 #include "util/Blit.h"
 #include "util/ScreenUpdates.h"
 
@@ -108,7 +109,10 @@ void SaveScreen::pointerMoved(int x, int y) {
 
 void SaveScreen::press(int x, int y) {
     for (int i = 0; i < 4; ++i)
-        if (shown(i) && menu.listButtons[i].contains(x, y)) menu.listButtons[i].state = 2;
+        if (shown(i) && menu.listButtons[i].contains(x, y)) {
+            menu.listButtons[i].state = 2;
+            audio::play(Sound::button);
+        }
 }
 
 int32_t SaveScreen::release(int x, int y) {
@@ -156,6 +160,7 @@ int32_t SaveScreen::run() {
     SDL_Event& event = *menu.event;
     bool changed = true;
     while (!leaving) {
+        audio::update();
         // The list only changes with an event; a still screen is drawn once.
         if (changed) {
             draw();
@@ -170,6 +175,7 @@ int32_t SaveScreen::run() {
                 case SDL_KEYDOWN:
                     if (event.key.keysym.sym == SDLK_ESCAPE) leaving = true;
                     if (event.key.keysym.sym == SDLK_F12) menu.screen = toggleFullScreen(*menu.fullScreenFlag);
+                    if (event.key.keysym.sym == SDLK_m) audio::toggleMute();
                     break;
                 case SDL_MOUSEMOTION: pointerMoved(event.motion.x, event.motion.y); break;
                 case SDL_MOUSEBUTTONDOWN:

@@ -1,5 +1,6 @@
 #include "quests/QuestBook.h"
 
+#include "audio/Audio.h"
 #include "characters/Player.h"
 #include "util/DataLine.h"
 #include "util/FileSystem.h"
@@ -40,6 +41,7 @@ void startQuest(int32_t id, Player& player) {
     const std::vector<std::string> entries = linesOf("data\\quests\\" + quest.name + ".dat");
     if (!entries.empty()) quest.description = entries.front();
     player.quests.push_back(std::move(quest));
+    audio::play(Sound::questStart);
 }
 
 void increaseQuest(int32_t id, Player& player) {
@@ -52,10 +54,12 @@ void increaseQuest(int32_t id, Player& player) {
         quest->stage = static_cast<int32_t>(stage);
         quest->description.clear();
         for (int64_t s = 0; s <= stage; ++s) quest->description += entries[static_cast<size_t>(s)] + "\n\n";
+        audio::play(Sound::questAdvance);
         return;
     }
     player.doneQuests.push_back(id);
     player.quests.erase(quest);
+    audio::play(Sound::questDone);
 }
 
 bool hasActiveQuest(const Player& player, int32_t id) {

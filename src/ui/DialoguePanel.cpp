@@ -1,6 +1,7 @@
 // The dialogue panel: what the NPC in front of the player says, and the
 // numbered answers, wrapped and scrolled.
 #include "ui/Interface.h"
+#include "audio/Audio.h"
 #include "ui/HitArea.h"
 #include "ui/TextWrap.h"
 
@@ -19,6 +20,7 @@ void Interface::drawDialogue(NPC& partner) {
         dialoguePartner = partner.serial;
         partner.dialogue.currentNode = 0;
         rebound = true;
+        audio::play(Sound::talk);
     } else if (dialoguePartner != partner.serial) {
         // Facing someone else now: this conversation is over.
         dialogueShown = false;

@@ -180,6 +180,8 @@ private:
     // The drag as the item rules see it.
     itemmoves::Drag currentDrag() const;
     void drop(int x, int y, Corpse* corpse);
+    // The drop into a hand or slot was made.
+    void soundIfPlaced(const itemmoves::Drag& drag, const Corpse* corpse);
     void releaseInventoryArrows(int x, int y);
     // The search window's arrows and buttons; returns the request bits.
     int releaseSearchWindow(int x, int y, Corpse* corpse);

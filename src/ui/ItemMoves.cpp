@@ -2,6 +2,8 @@
 // clicks; taking from a corpse. The hands have their own file.
 #include "ui/ItemMoves.h"
 
+#include "audio/Audio.h"
+
 #include "ui/InventoryLayout.h"
 #include "ui/ItemKinds.h"
 
@@ -128,6 +130,7 @@ void useFromInventory(Player& player, size_t index) {
     if (isMixture(item)) {
         player.inventory.erase(player.inventory.begin() + static_cast<std::ptrdiff_t>(index));
         player.consume(item);
+        audio::play(Sound::potion);
         return;
     }
     for (int number : {1, 2, 3, 4}) {
@@ -135,6 +138,7 @@ void useFromInventory(Player& player, size_t index) {
         player.inventory.erase(player.inventory.begin() + static_cast<std::ptrdiff_t>(index));
         ItemRef previous = wear(player, player.*layout::kSlots[number].member, item);
         if (previous) player.inventory.push_back(previous);
+        audio::play(Sound::equip);
         return;
     }
 }
@@ -157,18 +161,31 @@ void useQuickSlot(Player& player, int index) {
     if (!validQuickSlot(index)) return;
     ItemRef item = std::move(player.quickSlots[static_cast<size_t>(index)]);
     player.quickSlots[static_cast<size_t>(index)].reset();
-    if (item) player.consume(item);
+    if (!item) return;
+    player.consume(item);
+    audio::play(Sound::potion);
 }
 
-void take(Player& player, Corpse& corpse, size_t index) {
-    if (index >= corpse.items.size()) return;
+namespace {
+
+void takeQuietly(Player& player, Corpse& corpse, size_t index) {
     ItemRef item = std::move(corpse.items[index]);
     corpse.items.erase(corpse.items.begin() + static_cast<std::ptrdiff_t>(index));
     stow(player, item);
 }
 
+}  // namespace
+
+void take(Player& player, Corpse& corpse, size_t index) {
+    if (index >= corpse.items.size()) return;
+    takeQuietly(player, corpse, index);
+    audio::play(Sound::loot);
+}
+
 void takeAll(Player& player, Corpse& corpse) {
-    while (!corpse.items.empty()) take(player, corpse, corpse.items.size() - 1);
+    // One sound for the lot.
+    if (!corpse.items.empty()) audio::play(Sound::loot);
+    while (!corpse.items.empty()) takeQuietly(player, corpse, corpse.items.size() - 1);
 }
 
 }  // namespace itemmoves

@@ -2,6 +2,7 @@
 // release drops on, what a right click uses. The rules themselves are in
 // ItemMoves and HandRules.
 #include "ui/Interface.h"
+#include "audio/Audio.h"
 #include "ui/InventoryLayout.h"
 #include "ui/ItemKinds.h"
 
@@ -109,14 +110,21 @@ void Interface::drop(int x, int y, Corpse* corpse) {
                 itemmoves::dropOnHand(*player, drag, number);
             else
                 itemmoves::dropOnSlot(*player, drag, number);
+            soundIfPlaced(drag, corpse);
             return;
         }
     }
     for (int i = 0; i < 10; ++i)
         if (layout::quickSlot(i).contains(x, y)) {
             itemmoves::dropOnQuickSlot(*player, drag, i);
+            soundIfPlaced(drag, corpse);
             return;
         }
+}
+
+void Interface::soundIfPlaced(const itemmoves::Drag& drag, const Corpse* corpse) {
+    // A drop that didn't fit leaves the item where it was, and is not heard.
+    if (!itemmoves::stillHeld(*player, corpse, drag)) audio::play(Sound::equip);
 }
 
 void Interface::releaseInventoryArrows(int x, int y) {

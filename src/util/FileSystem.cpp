@@ -175,4 +175,6 @@ TTF_Font* openFont(const std::string& path, int points) {
     return TTF_OpenFont(nativePath(path).c_str(), points);
 }
 
+SDL_RWops* openStream(const std::string& path) { return SDL_RWFromFile(nativePath(path).c_str(), "rb"); }
+
 }  // namespace fs

@@ -49,5 +49,8 @@ void removeFile(const std::string& path);
 // Decodes an image file (any format SDL_image reads); null on failure.
 SDL_Surface* readImage(const std::string& path);
 TTF_Font* openFont(const std::string& path, int points);
+// A stream SDL's libraries read from (sounds, music); null when the file
+// can't be opened. The caller closes it, or hands it to whoever does.
+SDL_RWops* openStream(const std::string& path);
 
 }  // namespace fs

@@ -140,7 +140,7 @@ TEST_F(Install, TheDebianPackageNamesTheLibrariesAndHoldsTheInstallation) {
     ASSERT_FALSE(deb.empty()) << cpack.output;
 
     const std::string depends = runCommand("dpkg-deb -f '" + deb + "' Depends").output;
-    for (const char* library : {"libsdl1.2debian", "libsdl-image1.2", "libsdl-ttf2.0-0", "libstdc++6"})
+    for (const char* library : {"libsdl1.2debian", "libsdl-image1.2", "libsdl-ttf2.0-0", "libsdl-mixer1.2", "libstdc++6"})
         EXPECT_NE(depends.find(library), std::string::npos) << library << " in " << depends;
 
     const std::string listed = runCommand("dpkg-deb -c '" + deb + "'").output;

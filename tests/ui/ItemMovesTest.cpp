@@ -26,16 +26,6 @@ struct Move {
 
 class ItemMovesTest : public ItemsTest {
 protected:
-    // Empties every place, then arranges the player's things afresh.
-    void start(std::initializer_list<const char*> inventory, const std::string& worn) {
-        hero().inventory.clear();
-        for (int number = 1; number <= 8; ++number) itemmoves::slot(hero(), number).reset();
-        for (ItemRef& quick : hero().quickSlots) quick.reset();
-        game->map->fieldAt(5, 5).corpses.clear();
-        hero().strength = 5;
-        hero().recomputeStats();
-        arrange(inventory, worn);
-    }
     // The base strength and the bonuses of what is worn, an item in both hands once.
     int32_t wornStrength() const {
         uint32_t sum = 5;
@@ -107,7 +97,7 @@ TEST_F(ItemMovesTest, DragsAndDrops) {
     };
     for (const Move& m : moves) {
         SCOPED_TRACE(m.what);
-        start(m.inventory, m.worn);
+        rearrange(m.inventory, m.worn);
         dragDrop(at(m.from), at(m.to));
         EXPECT_EQ(state(), m.after);
         EXPECT_EQ(hero().strength, wornStrength());
@@ -148,7 +138,7 @@ TEST_F(ItemMovesTest, RightClicks) {
     };
     for (const Click& c : clicks) {
         SCOPED_TRACE(c.what);
-        start(c.inventory, c.worn);
+        rearrange(c.inventory, c.worn);
         hero().HP = 50;
         rightClick(at(c.at));
         EXPECT_EQ(state(), c.after);
@@ -158,7 +148,7 @@ TEST_F(ItemMovesTest, RightClicks) {
 }
 
 TEST_F(ItemMovesTest, FunctionKeysDrinkFromTheQuickSlots) {
-    start({}, "Q2=potion Q6=mana");
+    rearrange({}, "Q2=potion Q6=mana");
     game->interface->inventoryShown = false;
     hero().HP = 10;
     hero().MP = 10;
@@ -171,7 +161,7 @@ TEST_F(ItemMovesTest, FunctionKeysDrinkFromTheQuickSlots) {
 }
 
 TEST_F(ItemMovesTest, TheSearchWindowTakesPushesAndRemoves) {
-    start({"quiver"}, "");
+    rearrange({"quiver"}, "");
     Corpse& dead = corpse({"arrows", "sword", "bolts", "potion"});
     rightClick(searchPoint(1));
     EXPECT_EQ(state(), "inv[quiver*20 sword] corpse[arrows*20 bolts*15 potion]");
@@ -198,7 +188,7 @@ TEST_F(ItemMovesTest, TheSearchWindowTakesPushesAndRemoves) {
 }
 
 TEST_F(ItemMovesTest, ThirtyOneItemsScrollAFullRow) {
-    start({}, "");
+    rearrange({}, "");
     std::vector<const char*> many(31, "sword");
     corpse({});
     for (const char* id : many) game->map->topCorpse()->items.push_back(makeItem(id));
@@ -214,7 +204,7 @@ TEST_F(ItemMovesTest, ThirtyOneItemsScrollAFullRow) {
 }
 
 TEST_F(ItemMovesTest, PickingUpMergesArrowsIntoThePacksFirstStack) {
-    start({"sword", "quiver", "arrows"}, "L=bow R=bolts");
+    rearrange({"sword", "quiver", "arrows"}, "L=bow R=bolts");
     Field& ground = game->map->fieldAt(5, 5);
     for (const char* id : {"potion", "arrows"}) ground.items.push_back(makeItem(id));
     key(SDLK_p);
@@ -225,7 +215,7 @@ TEST_F(ItemMovesTest, PickingUpMergesArrowsIntoThePacksFirstStack) {
 
 TEST_F(ItemMovesTest, ADragWhoseSourceChangedUnderItCopiesNothing) {
     // The corpse is pushed away with the button still down on its item.
-    start({}, "");
+    rearrange({}, "");
     corpse({"sword"});
     pushButton(SDL_MOUSEBUTTONDOWN, searchPoint(0).x, searchPoint(0).y);
     handleEvents();
@@ -236,7 +226,7 @@ TEST_F(ItemMovesTest, ADragWhoseSourceChangedUnderItCopiesNothing) {
     EXPECT_EQ(game->map->fieldAt(6, 5).corpses.back()->items.size(), 1u);
 
     // A potion drunk with its key while it is being dragged out of its slot.
-    start({}, "Q0=potion");
+    rearrange({}, "Q0=potion");
     pushButton(SDL_MOUSEBUTTONDOWN, quickPoint(0).x, quickPoint(0).y);
     pushKey(SDLK_F1);
     pushButton(SDL_MOUSEBUTTONUP, cell(0).x, cell(0).y);

@@ -68,6 +68,16 @@ void ItemsTest::arrange(std::initializer_list<const char*> inventory, const std:
     }
 }
 
+void ItemsTest::rearrange(std::initializer_list<const char*> inventory, const std::string& worn) {
+    hero().inventory.clear();
+    for (int number = 1; number <= 8; ++number) itemmoves::slot(hero(), number).reset();
+    for (ItemRef& quick : hero().quickSlots) quick.reset();
+    game->map->fieldAt(hero().x, hero().y).corpses.clear();
+    hero().strength = 5;
+    hero().recomputeStats();
+    arrange(inventory, worn);
+}
+
 Corpse& ItemsTest::corpse(std::initializer_list<const char*> items) {
     NPC bandit(0, 0, "bandit");
     Field& field = game->map->fieldAt(hero().x, hero().y);

@@ -24,6 +24,8 @@ protected:
     // The player's things: inventory ids in order, then "L=bow R=arrows
     // H=helmet Q0=potion" for the worn slots and the quick slots.
     void arrange(std::initializer_list<const char*> inventory, const std::string& worn = "");
+    // Empties every place (and the corpses under the player), then arranges.
+    void rearrange(std::initializer_list<const char*> inventory, const std::string& worn = "");
     // A corpse under the player holding these items.
     Corpse& corpse(std::initializer_list<const char*> items);
     // Where everything is: "inv[a b] L=bow R=arrows*20 Q0=potion corpse[c]".

@@ -68,3 +68,4 @@ void checkStart(World& world);    // data\maps\start.dat
 void checkCharacters(World& world);
 void checkQuests(World& world);   // the quest list and both quest folders
 void checkScripts(World& world);  // every conversation script
+void checkSounds(World& world);   // the effects and every mood

@@ -39,6 +39,7 @@ void runChecks(Report& report) {
     checkScripts(world);
     checkPanelNames(world);
     checkRuneGifts(world);
+    checkSounds(world);
 }
 
 // Images are converted to the display format, so a video mode is needed; no window is.

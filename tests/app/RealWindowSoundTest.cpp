@@ -1,0 +1,79 @@
+// The game's sound written by SDL's disk driver instead of a sound card: a
+// fight is heard, and after m nothing is, while the game goes on and says
+// nothing more than it always has.
+#include "support/RealWindow.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace {
+
+// A sparring partner below the start, where the new player looks: it never
+// dies and its own blows always miss, so every key press is a blow heard.
+class RealWindowSound : public RealWindow {
+protected:
+    void adjustWorld() override {
+        world.write("data/characters/dummy/data.ini", "name=Dummy\nagression=0\nexp=0\ncondition=100000\ndexterity=-1000\n");
+        world.write("data/characters/dummy/dummy.bmp", world.read("data/characters/wolf/wolf.bmp"));
+        world.write("data/characters/dummy/dead.bmp", world.read("data/characters/wolf/dead.bmp"));
+        addToMap("village", "[npc]", "25:20|dummy");
+        // The village without its music: whatever is heard there is the fight.
+        std::remove((world.root() + "/data/maps/village/music.ogg").c_str());
+    }
+    void launch() override {
+        // The disk driver writes a buffer of 1024 frames (46 ms) every 40 ms.
+        game = std::make_unique<GameProcess>(
+            x, world.root(), RPG_BINARY,
+            std::vector<std::string>{"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + soundFile(), "SDL_DISKAUDIODELAY=40"});
+        findWindow();
+    }
+    std::string soundFile() const { return world.root() + "/sound.raw"; }
+    size_t written() const {
+        struct stat info{};
+        return stat(soundFile().c_str(), &info) == 0 ? static_cast<size_t>(info.st_size) : 0;
+    }
+    // The largest sample (16 bits, as the game opens the card) between two sizes of the file.
+    int loudest(size_t from, size_t to) const {
+        std::ifstream in(soundFile(), std::ios::binary);
+        std::string bytes(to - from, '\0');
+        in.seekg(static_cast<std::streamoff>(from));
+        in.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
+        int peak = 0;
+        for (size_t i = from % 2; i + 1 < bytes.size(); i += 2) {
+            const int16_t sample = static_cast<int16_t>(static_cast<uint8_t>(bytes[i]) | (uint8_t(bytes[i + 1]) << 8));
+            peak = std::max(peak, std::abs(int(sample)));
+        }
+        return peak;
+    }
+};
+
+}  // namespace
+
+TEST_F(RealWindowSound, AFightIsHeardAndAfterMNothingIs) {
+    EXPECT_GT(written(), 0u) << "the disk driver writes from the start";
+    startNewGame();
+    pause(2000);  // the title's music fades out
+    const size_t quietFrom = written();
+    pause(1000);
+    const size_t fightFrom = written();
+    EXPECT_EQ(loudest(quietFrom, fightFrom), 0) << "a village without music, nobody fighting";
+
+    xdotool("windowfocus --sync " + window + " key --delay 1100 a a a a");
+    pause(500);
+    const size_t fightTo = written();
+    EXPECT_GT(loudest(fightFrom, fightTo), 3000) << "blows are heard (about -20 dB and up)";
+
+    xdotool("key m");
+    pause(500);
+    const size_t mutedFrom = written();
+    xdotool("key --delay 1100 a a a a");
+    pause(500);
+    const size_t mutedTo = written();
+    EXPECT_GT(mutedTo - mutedFrom, 4u * 22050u) << "the game goes on writing its (silent) sound";
+    EXPECT_EQ(loudest(mutedFrom, mutedTo), 0);
+
+    EXPECT_FALSE(stateAtTheMenu().empty());
+    quitFromTheMenu();
+    EXPECT_EQ(game->output(), "Loading SDL\n");
+}
