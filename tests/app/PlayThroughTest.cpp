@@ -3,7 +3,9 @@
 // loaded in a second run. The test can't see the screen: it plans its walks
 // on the shipped maps, read with the game's own Map, and learns where the
 // player and the creatures are from the working files the game writes each
-// time its menu opens.
+// time its menu opens. Its sound goes to a file: the fight and the quest's
+// steps are heard.
+#include "support/DiskSound.h"
 #include "support/RealWindow.h"
 
 #include "util/BinaryIO.h"
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -210,7 +213,14 @@ int sightGap(Spot a, Spot b) { return std::max(std::abs(a.column - b.column), st
 
 class PlayThrough : public RealWindow {
 protected:
+    void launch() override {
+        game = std::make_unique<GameProcess>(x, world.root(), RPG_BINARY, sound.environment());
+        findWindow();
+    }
     void adjustWorld() override {
+        // No music: whatever is heard is the game's effects.
+        for (const char* music : {"menu/music.ogg", "maps/village/music.ogg", "maps/forest/music.ogg"})
+            std::remove((world.root() + "/data/" + music).c_str());
         // A Map writes its state file when it goes: let that be somewhere else.
         TempWorld scratch;
         scratch.copyShippedData();
@@ -417,6 +427,7 @@ protected:
 
     std::map<std::string, Terrain> terrain;
     int facing = 2;  // a new player looks down
+    DiskSound sound{world.root() + "/sound.raw"};
 };
 
 }  // namespace
@@ -454,13 +465,16 @@ TEST_F(PlayThrough, WolfPeltsForTomasFromNewGameToSavedAndLoaded) {
     // The east road into the forest, and the three wolves there.
     ASSERT_TRUE(walkTo(look, {47, 17})) << look.describe();
     ASSERT_EQ(look.map, "forest") << "the east road leads into the forest";
+    const size_t huntFrom = sound.written();
     ASSERT_NO_FATAL_FAILURE(huntWolves(look, deadline - std::chrono::seconds(40)));
     ASSERT_EQ(look.carried("wolfpelt"), 3);
+    EXPECT_GT(sound.loudest(huntFrom, sound.written()), 3000) << "the fight with the wolves is heard";
 
     // Back to the village; Tomas: "About the wolf pelts...", "Here they are."
     ASSERT_TRUE(walkTo(look, {0, 19})) << look.describe();
     ASSERT_EQ(look.map, "village") << "the west road leads back";
     const int potionsLeft = look.carried("hppotion");
+    const size_t handInFrom = sound.written();
     ASSERT_NO_FATAL_FAILURE(talk(look, "villager", "3 1"));
     ASSERT_EQ(look.stageOf(0), 1) << "Tomas did not take the pelts: " << look.describe();
     EXPECT_EQ(look.carried("wolfpelt"), 0);
@@ -469,6 +483,7 @@ TEST_F(PlayThrough, WolfPeltsForTomasFromNewGameToSavedAndLoaded) {
     ASSERT_NO_FATAL_FAILURE(talk(look, "farmer", "2 1"));
     ASSERT_EQ(look.done, std::vector<int32_t>{0}) << "Marek did not finish the quest: " << look.describe();
     ASSERT_LT(Clock::now(), deadline) << "the quest took too long";
+    EXPECT_GT(sound.loudest(handInFrom, sound.written()), 3000) << "the conversations and the quest's steps are heard";
 
     // Saved: Save, the new line "...", the screen's save button, back; then quit.
     const Look saved = openMenu();

@@ -1,11 +1,10 @@
 // The game's sound written by SDL's disk driver instead of a sound card: a
 // fight is heard, and after m nothing is, while the game goes on and says
 // nothing more than it always has.
+#include "support/DiskSound.h"
 #include "support/RealWindow.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <sys/stat.h>
+#include <cstdio>
 
 namespace {
 
@@ -22,30 +21,13 @@ protected:
         std::remove((world.root() + "/data/maps/village/music.ogg").c_str());
     }
     void launch() override {
-        // The disk driver writes a buffer of 1024 frames (46 ms) every 40 ms.
-        game = std::make_unique<GameProcess>(
-            x, world.root(), RPG_BINARY,
-            std::vector<std::string>{"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + soundFile(), "SDL_DISKAUDIODELAY=40"});
+        game = std::make_unique<GameProcess>(x, world.root(), RPG_BINARY, sound.environment());
         findWindow();
     }
-    std::string soundFile() const { return world.root() + "/sound.raw"; }
-    size_t written() const {
-        struct stat info{};
-        return stat(soundFile().c_str(), &info) == 0 ? static_cast<size_t>(info.st_size) : 0;
-    }
-    // The largest sample (16 bits, as the game opens the card) between two sizes of the file.
-    int loudest(size_t from, size_t to) const {
-        std::ifstream in(soundFile(), std::ios::binary);
-        std::string bytes(to - from, '\0');
-        in.seekg(static_cast<std::streamoff>(from));
-        in.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
-        int peak = 0;
-        for (size_t i = from % 2; i + 1 < bytes.size(); i += 2) {
-            const int16_t sample = static_cast<int16_t>(static_cast<uint8_t>(bytes[i]) | (uint8_t(bytes[i + 1]) << 8));
-            peak = std::max(peak, std::abs(int(sample)));
-        }
-        return peak;
-    }
+    size_t written() const { return sound.written(); }
+    int loudest(size_t from, size_t to) const { return sound.loudest(from, to); }
+
+    DiskSound sound{world.root() + "/sound.raw"};
 };
 
 }  // namespace
