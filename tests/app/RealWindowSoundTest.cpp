@@ -13,10 +13,7 @@ namespace {
 class RealWindowSound : public RealWindow {
 protected:
     void adjustWorld() override {
-        world.write("data/characters/dummy/data.ini", "name=Dummy\nagression=0\nexp=0\ncondition=100000\ndexterity=-1000\n");
-        world.write("data/characters/dummy/dummy.bmp", world.read("data/characters/wolf/wolf.bmp"));
-        world.write("data/characters/dummy/dead.bmp", world.read("data/characters/wolf/dead.bmp"));
-        addToMap("village", "[npc]", "25:20|dummy");
+        addCreature("dummy", "name=Dummy\nagression=0\nexp=0\ncondition=100000\ndexterity=-1000\n", "25:20");
         // The village without its music: whatever is heard there is the fight.
         std::remove((world.root() + "/data/maps/village/music.ogg").c_str());
     }

@@ -105,10 +105,7 @@ namespace {
 class RealWindowFight : public RealWindow {
 protected:
     void adjustWorld() override {
-        world.write("data/characters/rat/data.ini", "name=Rat\nexp=77\ncondition=0\nstrength=0\n");
-        world.write("data/characters/rat/rat.bmp", world.read("data/characters/wolf/wolf.bmp"));
-        world.write("data/characters/rat/dead.bmp", world.read("data/characters/wolf/dead.bmp"));
-        addToMap("village", "[npc]", "25:20|rat");
+        addCreature("rat", "name=Rat\nexp=77\ncondition=0\nstrength=0\n", "25:20");
     }
 };
 

@@ -70,6 +70,14 @@ void RealWindow::addToMap(const std::string& map, const std::string& section, co
     world.write(path, ini);
 }
 
+void RealWindow::addCreature(const std::string& id, const std::string& dataIni, const std::string& field) {
+    const std::string folder = "data/characters/" + id + "/";
+    world.write(folder + "data.ini", dataIni);
+    world.write(folder + id + ".bmp", world.read("data/characters/wolf/wolf.bmp"));
+    world.write(folder + "dead.bmp", world.read("data/characters/wolf/dead.bmp"));
+    addToMap("village", "[npc]", field + "|" + id);
+}
+
 void RealWindow::startNewGame() {
     // New game sits at (290, 326), 220 by 46, in the shipped layout.
     xdotool("mousemove --window " + window + " 400 349 click 1");

@@ -33,6 +33,8 @@ protected:
     void findWindow();
     // Inserts a line right after a section marker of a shipped map's data.ini.
     void addToMap(const std::string& map, const std::string& section, const std::string& line);
+    // A creature of that data.ini, drawn as a wolf, at a field of the village.
+    void addCreature(const std::string& id, const std::string& dataIni, const std::string& field);
     // Clicks New game and waits for the world.
     void startNewGame();
     // Escape, and data/player.tmp once the menu is up (the working files
